@@ -1,0 +1,46 @@
+#pragma once
+// Operations behind the hotkey component: global atoms, hotkey registration
+// against a hidden message window, and the platform's key names.
+#include <cstdint>
+#include <string>
+
+#include "platform/Types.h"
+
+namespace kv {
+
+// Platform modifier bits, as RegisterHotKey and WM_HOTKEY use them.
+constexpr unsigned kModAlt = 1;
+constexpr unsigned kModControl = 2;
+constexpr unsigned kModShift = 4;
+constexpr unsigned kModWin = 8;
+
+class HotKeyApi {
+public:
+    virtual ~HotKeyApi() = default;
+
+    // GlobalAddAtomA: the same name gives the same atom while it exists;
+    // atoms lie in 0xC000..0xFFFF. 0 on failure.
+    virtual std::uint16_t AddAtom(const std::string& name) = 0;
+    virtual void DeleteAtom(std::uint16_t atom) = 0;
+
+    // RegisterHotKey / UnregisterHotKey. A combination registered by anyone
+    // is refused.
+    virtual bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) = 0;
+    virtual bool UnregisterHotKey(WindowHandle window, int id) = 0;
+
+    // A hidden window whose messages go to the receiver's WndProc.
+    virtual WindowHandle CreateMessageWindow(MessageReceiver& receiver) = 0;
+    virtual void DestroyMessageWindow(WindowHandle window) = 0;
+    // DefWindowProcA for a message of a window made by CreateMessageWindow.
+    virtual std::intptr_t DefaultWindowProc(WindowHandle window, const WindowMessage& message) = 0;
+
+    // The program's otherwise invisible application window (the one that
+    // carries its taskbar button); the availability probe registers against it.
+    virtual WindowHandle ApplicationWindow() = 0;
+
+    // MapVirtualKeyA and GetKeyNameTextA (buffer of 256 characters).
+    virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
+    virtual std::string GetKeyNameText(std::int32_t keyData) = 0;
+};
+
+}  // namespace kv

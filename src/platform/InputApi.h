@@ -1,0 +1,54 @@
+#pragma once
+// Synthetic keyboard and mouse input, the keyboard layout and the cursor.
+#include <cstdint>
+#include <string>
+
+#include "platform/Types.h"
+
+namespace kv {
+
+// keybd_event flags.
+constexpr std::uint32_t kKeyEventExtendedKey = 0x1;
+constexpr std::uint32_t kKeyEventKeyUp = 0x2;
+
+// mouse_event button flags.
+constexpr std::uint32_t kMouseLeftDown = 0x0002;
+constexpr std::uint32_t kMouseLeftUp = 0x0004;
+constexpr std::uint32_t kMouseRightDown = 0x0008;
+constexpr std::uint32_t kMouseRightUp = 0x0010;
+constexpr std::uint32_t kMouseMiddleDown = 0x0020;
+constexpr std::uint32_t kMouseMiddleUp = 0x0040;
+constexpr std::uint32_t kMouseXDown = 0x0080;
+constexpr std::uint32_t kMouseXUp = 0x0100;
+constexpr std::uint32_t kMouseXButton1 = 0x0001;  // data of an X button event
+constexpr std::uint32_t kMouseXButton2 = 0x0002;
+
+class InputApi {
+public:
+    virtual ~InputApi() = default;
+
+    // keybd_event(virtualKey, scanCode, flags, 0).
+    virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
+    // VkKeyScanA through the layout of the calling thread; 0xFFFF when the
+    // character has no key.
+    virtual std::uint16_t VkKeyScan(char character) = 0;
+    // MapVirtualKeyA.
+    virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
+    // Flips NumLock's toggle bit in the calling thread's keyboard state
+    // (GetKeyState, GetKeyboardState, SetKeyboardState).
+    virtual void ToggleNumLockState() = 0;
+    // Removes and dispatches the keyboard messages (0x100..0x109) waiting in
+    // the calling thread's queue.
+    virtual void PumpKeyboardMessages() = 0;
+
+    virtual Point GetCursorPos() = 0;
+    virtual void SetCursorPos(Point point) = 0;
+    // mouse_event(flags, 0, 0, data, 0).
+    virtual void MouseEvent(std::uint32_t flags, std::uint32_t data) = 0;
+
+    // Finds the top-level window with exactly this title and brings it to the
+    // front; false when there is none.
+    virtual bool ActivateWindowByTitle(const std::string& title) = 0;
+};
+
+}  // namespace kv
