@@ -1,0 +1,64 @@
+#pragma once
+// The main window's macros: the table, the line list, the hotkey component
+// and the flag that suspends all macros. Every slot is bound to one
+// registration, and each press is routed back to the slot that owns it by
+// the registration identifier, never by position or shortcut.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "hotkeys/KVKeyHook.h"
+#include "model/ListFile.h"
+#include "model/MacroTable.h"
+#include "runner/MacroRunner.h"
+
+namespace kv {
+
+class TMacroBinding {
+public:
+    TMacroBinding(HotKeyApi& api, TMacroRunner& runner, std::string listPath);
+
+    TMacroBinding(const TMacroBinding&) = delete;
+    TMacroBinding& operator=(const TMacroBinding&) = delete;
+
+    const std::string& ListPath() const { return listPath_; }
+
+    // Loads the list file into the table, registering every macro, and
+    // rewrites it with the new identifiers.
+    ListFileResult LoadHotKFile();
+
+    // Stores a committed macro in slot EditIndex (editMode) or in the first
+    // free slot, registering its shortcut. Does not save: the caller calls
+    // MemToFile right after. Returns the slot index, or -1 when a new macro
+    // finds the table full.
+    int AddNewHotkey(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
+                     const std::string& Description, bool editMode);
+
+    ListFileResult MemToFile();
+
+    // Handler of the component's event: ignored while AllDisabled is set.
+    void KVKeyHook1HotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
+    // Runs the first used slot registered under Index; nothing when none is.
+    void DoAction(std::uint16_t Index);
+    // Releases the registration of every used slot; the slots stay as they are.
+    void UnregisterAllHotkeys();
+
+    // Deletes the macro of row selectedRow (row k is slot k) through the list
+    // file; every remaining macro is registered anew.
+    ListFileResult DeleteSelectedHotkey(int selectedRow);
+    ListFileResult ImportHotkeyList(const std::string& path);
+    ListFileResult ExportHotkeyList(const std::string& path);
+
+    MacroTable table;
+    std::vector<std::string> lineList;  // the list file's lines as last loaded or saved
+    TKVKeyHook KVKeyHook1;
+    bool AllDisabled = false;
+
+private:
+    RegisterHotKeyFn Registrar();
+
+    TMacroRunner& runner_;
+    std::string listPath_;
+};
+
+}  // namespace kv

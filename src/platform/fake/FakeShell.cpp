@@ -1,0 +1,14 @@
+#include "platform/fake/FakeShell.h"
+
+namespace kv {
+
+void FakeShell::ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file) {
+    opened.push_back({owner, verb, file});
+    if (onShellExecute) onShellExecute(file);
+}
+
+void FakeShell::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+    boxes.push_back({text, caption, icon});
+}
+
+}  // namespace kv
