@@ -18,9 +18,11 @@ class HotKeyApi {
 public:
     virtual ~HotKeyApi() = default;
 
-    // GlobalAddAtomA: the same name gives the same atom while it exists;
-    // atoms lie in 0xC000..0xFFFF. 0 on failure.
+    // GlobalAddAtomA: the same name (compared without case) gives the same
+    // atom while it exists, with one more reference; atoms lie in
+    // 0xC000..0xFFFF. 0 on failure.
     virtual std::uint16_t AddAtom(const std::string& name) = 0;
+    // GlobalDeleteAtom: drops one reference; the last frees the number for reuse.
     virtual void DeleteAtom(std::uint16_t atom) = 0;
 
     // RegisterHotKey / UnregisterHotKey. A combination registered by anyone
@@ -28,7 +30,9 @@ public:
     virtual bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) = 0;
     virtual bool UnregisterHotKey(WindowHandle window, int id) = 0;
 
-    // A hidden window whose messages go to the receiver's WndProc.
+    // A hidden window whose messages go to the receiver's WndProc from the
+    // moment this returns until DestroyMessageWindow (the creation and
+    // destruction messages get default processing). 0 on failure.
     virtual WindowHandle CreateMessageWindow(MessageReceiver& receiver) = 0;
     virtual void DestroyMessageWindow(WindowHandle window) = 0;
     // DefWindowProcA for a message of a window made by CreateMessageWindow.
@@ -38,7 +42,9 @@ public:
     // carries its taskbar button); the availability probe registers against it.
     virtual WindowHandle ApplicationWindow() = 0;
 
-    // MapVirtualKeyA and GetKeyNameTextA (buffer of 256 characters).
+    // MapVirtualKeyA and GetKeyNameTextA (buffer of 256 characters). Note that
+    // <windows.h> makes macros of AddAtom, MapVirtualKey and GetKeyNameText:
+    // an implementation that includes it #undefs them.
     virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
     virtual std::string GetKeyNameText(std::int32_t keyData) = 0;
 };
