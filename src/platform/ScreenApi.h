@@ -13,14 +13,18 @@ struct Rect {
 };
 
 // A device-independent bitmap as it is written to a BMP file: rows bottom-up,
-// each padded to 4 bytes, at the given depth, with a colour table for depths
-// of 8 bits and less.
+// each padded to 4 bytes, at the given depth. Depths: 1, 4 and 8 bits index
+// the palette; 16 bits are 5-5-5 RGB in a little-endian word; 24 bits are
+// B, G, R bytes; 32 bits are B, G, R and an unused byte.
 struct Bitmap {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 24;
     std::vector<std::uint32_t> palette;  // RGBQUAD entries, 0x00RRGGBB
     std::vector<std::uint8_t> bits;
+
+    int RowBytes() const { return (width * bitsPerPixel + 31) / 32 * 4; }
+    bool Empty() const { return width <= 0 || height <= 0; }
 };
 
 struct LocalTime {
@@ -32,11 +36,13 @@ class ScreenApi {
 public:
     virtual ~ScreenApi() = default;
 
-    // The virtual screen: all monitors together, in screen coordinates.
+    // The virtual screen: all monitors together, in screen coordinates. Its
+    // top-left corner lies left of or above (0,0) when a monitor stands left
+    // of or above the primary one.
     virtual Rect VirtualScreen() = 0;
-    // Copies the rectangle of the screen at the display's colour depth
-    // (with the system palette on a palette display). False when the screen
-    // cannot be read.
+    // Copies the rectangle of the screen into out, sized to the rectangle, at
+    // the display's colour depth (with the system palette on a palette
+    // display). False when the screen cannot be read.
     virtual bool CaptureScreen(const Rect& area, Bitmap& out) = 0;
     virtual LocalTime Now() = 0;
 };

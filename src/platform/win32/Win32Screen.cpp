@@ -1,0 +1,148 @@
+#include "platform/win32/Win32Screen.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace kv {
+
+namespace {
+
+// The DIB depth that keeps the display's colours: 15-bit displays are
+// stored as 16-bit 5-5-5, anything unusual as 32-bit.
+int DibDepth(HDC screen) {
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    switch (bits) {
+    case 1: case 4: case 8: case 16: case 24: case 32: return bits;
+    case 15: return 16;
+    default: return 32;
+    }
+}
+
+// The system palette of a palette display, as 0x00RRGGBB entries; empty on
+// other displays or when the system gives none.
+std::vector<std::uint32_t> SystemPalette(HDC screen) {
+    std::vector<std::uint32_t> colours;
+    if (!(GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE)) return colours;
+    PALETTEENTRY entries[256];
+    const UINT count = GetSystemPaletteEntries(screen, 0, 256, entries);
+    for (UINT i = 0; i < count && i < 256; ++i)
+        colours.push_back(std::uint32_t(entries[i].peRed) << 16 | std::uint32_t(entries[i].peGreen) << 8 |
+                          entries[i].peBlue);
+    return colours;
+}
+
+// BITMAPINFO with room for a full colour table.
+struct DibInfo {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+};
+
+// Owns the GDI objects of one capture and releases them in reverse order.
+class CaptureObjects {
+public:
+    ~CaptureObjects() {
+        if (memoryDc && oldBitmap) SelectObject(memoryDc, oldBitmap);
+        if (memoryDc && oldPalette) SelectPalette(memoryDc, oldPalette, FALSE);
+        if (dib) DeleteObject(dib);
+        if (palette) DeleteObject(palette);
+        if (memoryDc) DeleteDC(memoryDc);
+        if (screen) ReleaseDC(nullptr, screen);
+    }
+    HDC screen = nullptr;
+    HDC memoryDc = nullptr;
+    HPALETTE palette = nullptr;
+    HPALETTE oldPalette = nullptr;
+    HBITMAP dib = nullptr;
+    HGDIOBJ oldBitmap = nullptr;
+};
+
+}  // namespace
+
+Rect Win32Screen::VirtualScreen() {
+    Rect r;
+    r.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    r.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    r.width = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    r.height = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    return r;
+}
+
+bool Win32Screen::CaptureScreen(const Rect& area, Bitmap& out) {
+    if (area.width <= 0 || area.height <= 0) return false;
+    CaptureObjects gdi;
+    gdi.screen = GetDC(nullptr);
+    if (!gdi.screen) return false;
+
+    const int depth = DibDepth(gdi.screen);
+    std::vector<std::uint32_t> colours = depth <= 8 ? SystemPalette(gdi.screen) : std::vector<std::uint32_t>();
+
+    DibInfo info;
+    std::memset(&info, 0, sizeof info);
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = area.width;
+    info.header.biHeight = area.height;  // bottom-up, as the file stores it
+    info.header.biPlanes = 1;
+    info.header.biBitCount = WORD(depth);
+    info.header.biCompression = BI_RGB;
+    info.header.biClrUsed = DWORD(colours.size());
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        info.colours[i].rgbRed = BYTE(colours[i] >> 16);
+        info.colours[i].rgbGreen = BYTE(colours[i] >> 8);
+        info.colours[i].rgbBlue = BYTE(colours[i]);
+    }
+
+    gdi.memoryDc = CreateCompatibleDC(gdi.screen);
+    if (!gdi.memoryDc) return false;
+    if (!colours.empty()) {
+        // The logical palette keeps the screen's indices when the pixels are copied.
+        struct {
+            WORD version;
+            WORD count;
+            PALETTEENTRY entries[256];
+        } logical;
+        logical.version = 0x300;
+        logical.count = WORD(colours.size());
+        GetSystemPaletteEntries(gdi.screen, 0, logical.count, logical.entries);
+        gdi.palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical));
+        if (gdi.palette) {
+            gdi.oldPalette = SelectPalette(gdi.memoryDc, gdi.palette, FALSE);
+            RealizePalette(gdi.memoryDc);
+        }
+    }
+
+    void* pixels = nullptr;
+    gdi.dib = CreateDIBSection(gdi.memoryDc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels,
+                               nullptr, 0);
+    if (!gdi.dib || !pixels) return false;
+    gdi.oldBitmap = SelectObject(gdi.memoryDc, gdi.dib);
+
+    if (!BitBlt(gdi.memoryDc, 0, 0, area.width, area.height, gdi.screen, area.left, area.top, SRCCOPY))
+        return false;
+    GdiFlush();  // the DIB's memory is complete only after the batch is flushed
+
+    out.width = area.width;
+    out.height = area.height;
+    out.bitsPerPixel = depth;
+    out.palette = std::move(colours);
+    const std::size_t size = std::size_t(out.RowBytes()) * out.height;
+    const std::uint8_t* first = static_cast<const std::uint8_t*>(pixels);
+    out.bits.assign(first, first + size);
+    return true;
+}
+
+LocalTime Win32Screen::Now() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    LocalTime t;
+    t.year = st.wYear;
+    t.month = st.wMonth;
+    t.day = st.wDay;
+    t.hour = st.wHour;
+    t.minute = st.wMinute;
+    t.second = st.wSecond;
+    t.millisecond = st.wMilliseconds;
+    return t;
+}
+
+}  // namespace kv
