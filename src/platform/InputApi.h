@@ -45,6 +45,9 @@ public:
     virtual void SetCursorPos(Point point) = 0;
     // mouse_event(flags, 0, 0, data, 0).
     virtual void MouseEvent(std::uint32_t flags, std::uint32_t data) = 0;
+    // The rectangle around all monitors, both corners inside it: the cursor
+    // cannot leave it.
+    virtual void GetVirtualScreen(Point& topLeft, Point& bottomRight) = 0;
 
     // Finds the top-level window with exactly this title and brings it to the
     // front; false when there is none.

@@ -1,0 +1,70 @@
+// Keys per second that reach a window: a long key item typed with the real
+// platform into a multi-line edit, timed until the last character arrived.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32MessageLoop.h"
+#include "runner/Delay.h"
+#include "runner/keyevents.h"
+
+#include <windows.h>
+
+#undef MessageBox
+#undef ShellExecute
+
+namespace {
+
+class SilentShell : public kv::ShellApi {
+public:
+    void ShellExecute(kv::WindowHandle, const std::string&, const std::string&) override {}
+    void MessageBox(const std::string& text, const std::string&, kv::MessageIcon) override {
+        std::fprintf(stderr, "box: %s\n", text.c_str());
+    }
+};
+
+double Seconds() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int characters = argc > 1 ? std::atoi(argv[1]) : 4000;
+    std::string text;
+    const std::string sentence = "the quick brown fox jumps over the lazy dog ";
+    while (int(text.size()) < characters) text += sentence;
+    text.resize(size_t(characters));
+
+    HWND window = CreateWindowExA(0, "EDIT", "Keyvane key benchmark",
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 50, 50, 600,
+                                  400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(window, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextA(window, "");
+    SetForegroundWindow(window);
+    SetFocus(window);
+
+    kv::Win32Input input;
+    kv::Win32MessageLoop loop;
+    SilentShell shell;
+    kv::InputContext context{input, loop, shell};
+    kv::Delay(loop, 200);
+
+    const double start = Seconds();
+    kv::SendKeySequence(context, text, true);
+    const double sent = Seconds();
+    // Wait until the last character is in the edit (or 30 s have passed).
+    while (GetWindowTextLengthA(window) < characters && Seconds() - start < 30) kv::Delay(loop, 1);
+    const double arrived = Seconds();
+
+    const int got = GetWindowTextLengthA(window);
+    std::printf("characters typed: %d, arrived: %d\n", characters, got);
+    std::printf("sending: %.3f s, %.0f keys/s\n", sent - start, characters / (sent - start));
+    std::printf("until arrived: %.3f s, %.0f keys/s\n", arrived - start, got / (arrived - start));
+    DestroyWindow(window);
+    return got == characters ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Synthetic keyboard and mouse input, the keyboard layout and the cursor
+// through user32.
+#include "platform/InputApi.h"
+
+namespace kv {
+
+class Win32Input : public InputApi {
+public:
+    void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    std::uint16_t VkKeyScan(char character) override;
+    unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
+    void ToggleNumLockState() override;
+    void PumpKeyboardMessages() override;
+
+    Point GetCursorPos() override;
+    void SetCursorPos(Point point) override;
+    void MouseEvent(std::uint32_t flags, std::uint32_t data) override;
+    void GetVirtualScreen(Point& topLeft, Point& bottomRight) override;
+
+    // The first visible top-level window whose title equals the text, case
+    // included; restored when minimised.
+    bool ActivateWindowByTitle(const std::string& title) override;
+};
+
+}  // namespace kv

@@ -1,0 +1,145 @@
+#include "runner/MouseEvents.h"
+
+#include <vector>
+
+#include "model/Convert.h"
+#include "model/Split.h"
+#include "runner/Delay.h"
+
+namespace kv {
+
+namespace {
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+bool IsPositionItem(const std::string& item) {
+    return Contains(item, "X:") && Contains(item, "Y:");
+}
+
+bool IsClickItem(const std::string& item) {
+    return Contains(item, "BUTTON") || Contains(item, "CLICK");
+}
+
+bool IsMouseItem(const std::string& field) {
+    return parseDelay(field) != 0 || IsPositionItem(field) || IsClickItem(field);
+}
+
+int StepToward(int from, int to) {
+    return from < to ? from + 1 : from > to ? from - 1 : from;
+}
+
+int Clamp(int value, int low, int high) {
+    return value < low ? low : value > high ? high : value;
+}
+
+void Click(InputContext& context, std::uint32_t downFlags, std::uint32_t upFlags, std::uint32_t data = 0) {
+    context.input.MouseEvent(downFlags, data);
+    context.input.MouseEvent(upFlags, data);
+}
+
+void PlayMouseItem(InputContext& context, const std::string& item) {
+    const std::int32_t ms = parseDelay(item);
+    if (ms != 0) {
+        Delay(context.loop, ms);
+    } else if (IsPositionItem(item)) {
+        MouseEvent(context, GetMouseCoorFromStr(item));
+    } else if (IsClickItem(item)) {
+        EmulateMouseClick(context, item);
+    }
+}
+
+}  // namespace
+
+Point GetMouseCoorFromStr(const std::string& item) {
+    std::string text;
+    for (char c : item) {
+        if (c != '{' && c != '}') text += c;
+    }
+    const size_t colon = text.find(':');
+    const size_t comma = text.find(',');
+    const size_t xStart = colon == std::string::npos ? 0 : colon + 1;
+    const std::string xText =
+        comma != std::string::npos && comma >= xStart ? text.substr(xStart, comma - xStart) : std::string();
+
+    const std::string rest = comma == std::string::npos ? text : text.substr(comma + 1);
+    const size_t restColon = rest.find(':');
+    const std::string yText = restColon == std::string::npos ? rest : rest.substr(restColon + 1);
+
+    Point point;
+    point.x = StrToInt(xText);
+    point.y = StrToInt(yText);
+    return point;
+}
+
+void MouseEvent(InputContext& context, Point point) {
+    EmulateMouseMove(context, point);
+}
+
+void EmulateMouseMove(InputContext& context, Point target) {
+    Point current = context.input.GetCursorPos();
+    if (target == Point{0, 0}) return;
+
+    // The platform keeps the cursor on the screens; steps beyond their edge
+    // would move nothing and only make the glide last longer.
+    Point topLeft, bottomRight;
+    context.input.GetVirtualScreen(topLeft, bottomRight);
+    target.x = Clamp(target.x, topLeft.x, bottomRight.x);
+    target.y = Clamp(target.y, topLeft.y, bottomRight.y);
+
+    int step = 0;
+    do {
+        current.x = StepToward(current.x, target.x);
+        current.y = StepToward(current.y, target.y);
+        if (++step == 10) {
+            step = 0;
+            Delay(context.loop, 3);
+        }
+        context.input.SetCursorPos(current);
+    } while (current != target);
+}
+
+void EmulateMouseClick(InputContext& context, const std::string& item) {
+    if (item == "{LBUTTON}") {
+        Delay(context.loop, 5);
+        Click(context, kMouseLeftDown, kMouseLeftUp);
+    } else if (item == "{DBLCLICK}") {
+        Delay(context.loop, 5);
+        Click(context, kMouseLeftDown, kMouseLeftUp);
+        Delay(context.loop, 100);
+        Click(context, kMouseLeftDown, kMouseLeftUp);
+    } else if (item == "{RBUTTON}") {
+        Delay(context.loop, 5);
+        Click(context, kMouseRightDown, kMouseRightUp);
+    } else if (item == "{MBUTTON}") {
+        Delay(context.loop, 5);
+        Click(context, kMouseMiddleDown, kMouseMiddleUp);
+    } else if (item == "{BUTTON4}") {
+        Delay(context.loop, 5);
+        Click(context, kMouseXDown, kMouseXUp, kMouseXButton1);
+    } else if (item == "{BUTTON5}") {
+        Delay(context.loop, 5);
+        Click(context, kMouseXDown, kMouseXUp, kMouseXButton2);
+    }
+}
+
+void pMouseEvent(InputContext& context, const std::string& ActionData) {
+    const std::vector<std::string> fields = Split(ActionData, '|');
+    if (fields.size() < 2) return;
+
+    size_t firstItem = 2;
+    int times = 1;
+    if (IsMouseItem(fields[1])) {
+        // A blank count was dropped by splitting: the items start at once.
+        firstItem = 1;
+    } else if (fields[0] != "Once") {
+        times = RepeatTimes(fields[1]);
+    }
+
+    for (int pass = 0; pass < times; ++pass) {
+        for (size_t item = firstItem; item < fields.size(); ++item) PlayMouseItem(context, fields[item]);
+    }
+}
+
+}  // namespace kv

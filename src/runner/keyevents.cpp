@@ -1,0 +1,333 @@
+#include "runner/keyevents.h"
+
+#include <cstring>
+#include <vector>
+
+#include "model/Convert.h"
+#include "model/Split.h"
+#include "runner/Delay.h"
+
+namespace kv {
+
+const KeyName KeyNameTable[41] = {
+    {"BACKSPACE", 0x08}, {"BKSP", 0x08},       {"BREAK", 0x03},  {"BS", 0x08},    {"CAPSLOCK", 0x14},
+    {"CLEAR", 0x0C},     {"DEL", 0x2E},        {"DELETE", 0x2E}, {"DOWN", 0x28},  {"END", 0x23},
+    {"ENTER", 0x0D},     {"ESC", 0x1B},        {"ESCAPE", 0x1B}, {"F1", 0x70},    {"F10", 0x79},
+    {"F11", 0x7A},       {"F12", 0x7B},        {"F13", 0x7C},    {"F14", 0x7D},   {"F15", 0x7E},
+    {"F16", 0x7F},       {"F2", 0x71},         {"F3", 0x72},     {"F4", 0x73},    {"F5", 0x74},
+    {"F6", 0x75},        {"F7", 0x76},         {"F8", 0x77},     {"F9", 0x78},    {"HELP", 0x2F},
+    {"HOME", 0x24},      {"INS", 0x2D},        {"LEFT", 0x25},   {"NUMLOCK", 0x90}, {"PGDN", 0x22},
+    {"PGUP", 0x21},      {"PRTSC", 0x2A},      {"RIGHT", 0x27},  {"SCROLLLOCK", 0x91}, {"TAB", 0x09},
+    {"UP", 0x26},
+};
+
+std::uint8_t LookupKeyName(const std::string& name) {
+    // Binary search: the table is in ascending byte order.
+    int low = 0;
+    int high = int(sizeof KeyNameTable / sizeof KeyNameTable[0]) - 1;
+    while (low <= high) {
+        const int middle = (low + high) / 2;
+        const int order = std::strcmp(KeyNameTable[middle].name, name.c_str());
+        if (order == 0) return KeyNameTable[middle].virtualKey;
+        if (order < 0) {
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return 0;
+}
+
+namespace {
+
+constexpr std::uint8_t VK_RETURN = 0x0D;
+constexpr std::uint8_t VK_SHIFT = 0x10;
+constexpr std::uint8_t VK_CONTROL = 0x11;
+constexpr std::uint8_t VK_MENU = 0x12;
+constexpr std::uint8_t VK_NUMLOCK = 0x90;
+constexpr std::uint16_t kNoKey = 0xFFFF;
+constexpr size_t kMaxNameLength = 20;
+
+// Page Up, Page Down, End, Home, the arrows, Insert and Delete.
+bool IsExtendedKey(std::uint8_t virtualKey) {
+    return (virtualKey >= 0x21 && virtualKey <= 0x28) || virtualKey == 0x2D || virtualKey == 0x2E;
+}
+
+char UpperCase(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
+
+// The state of one SendKeySequence call.
+class KeySender {
+public:
+    KeySender(InputContext& context, bool wait) : context_(context), wait_(wait) {}
+
+    bool Send(const std::string& text) {
+        try {
+            return SendText(text);
+        } catch (...) {
+            // A bad repeat count ends the macro; the modifiers it held go up.
+            ReleaseAllHeld();
+            throw;
+        }
+    }
+
+private:
+    struct Modifier {
+        std::uint8_t virtualKey;
+        bool held;
+    };
+
+    bool SendText(const std::string& text) {
+        if (text.empty()) return false;
+        size_t at = 0;
+        while (at < text.size()) {
+            switch (text[at]) {
+            case '+': Hold(shift_); ++at; break;
+            case '^': Hold(ctrl_); ++at; break;
+            case '%': Hold(alt_); ++at; break;
+            case '(': group_ = true; ++at; break;
+            case ')':
+                group_ = false;
+                ReleaseHeldModifiers();
+                ++at;
+                break;
+            case '~':
+                PressKey(VK_RETURN, 1, true);
+                ReleaseHeldModifiers();
+                ++at;
+                break;
+            case '{':
+                if (!SendBraceToken(text, at)) return false;
+                break;
+            default:
+                TypeCharacter(text[at]);
+                ++at;
+                break;
+            }
+        }
+        // A group left open ends with the text: nothing stays held.
+        ReleaseAllHeld();
+        return true;
+    }
+
+    // at stands on a "{"; moves it past the token. False when the token is
+    // not closed.
+    bool SendBraceToken(const std::string& text, size_t& at) {
+        if (at + 1 < text.size() && text[at + 1] == '{') {
+            TypeCharacter('{');
+            at += 3;  // {{}
+            return true;
+        }
+
+        std::string name;
+        size_t next = at + 1;
+        bool closed = false;
+        for (; next < text.size(); ++next) {
+            if (text[next] == '}') {
+                closed = true;
+                ++next;
+                break;
+            }
+            if (name.size() < kMaxNameLength) name += UpperCase(text[next]);
+        }
+        if (!closed) {
+            ReleaseAllHeld();
+            ShowKeyError("No Close");
+            return false;
+        }
+        if (next < text.size() && text[next] == '}') {
+            // {}} and also {TAB}}: a literal "}", the name is dropped.
+            TypeCharacter('}');
+            at = next + 1;
+            return true;
+        }
+        at = next;
+
+        std::uint16_t repeat = 1;
+        const size_t blank = name.find(' ');
+        if (blank != std::string::npos) {
+            const std::int32_t count = StrToInt(name.substr(blank + 1));
+            // The count's low 16 bits; a negative count sends nothing rather
+            // than tens of thousands of keys.
+            repeat = count < 0 ? 0 : std::uint16_t(count);
+            name.resize(blank);
+        }
+
+        std::uint16_t code;
+        if (name.size() == 1) {
+            code = context_.input.VkKeyScan(name[0]);
+            if (code == kNoKey) return true;
+        } else {
+            code = LookupKeyName(name);
+            if (code == 0) {
+                ShowKeyError("Invalid Key Name");
+                return true;
+            }
+        }
+        TypeKeyCode(code, repeat, true);
+        ReleaseHeldModifiers();
+        return true;
+    }
+
+    // A character through the keyboard layout, with the shift state it needs.
+    void TypeCharacter(char character) {
+        const std::uint16_t code = context_.input.VkKeyScan(character);
+        if (code == kNoKey) {
+            ShowKeyError("Invalid KeyName");
+            return;
+        }
+        TypeKeyCode(code, 1, true);
+        ReleaseHeldModifiers();
+    }
+
+    void Hold(Modifier& modifier) {
+        modifier.held = true;
+        PressKey(modifier.virtualKey, 1, false);
+    }
+
+    void TypeKeyCode(std::uint16_t code, std::uint16_t count, bool withRelease) {
+        const bool shift = (code & 0x100) != 0;
+        const bool ctrl = (code & 0x200) != 0;
+        const bool alt = (code & 0x400) != 0;
+        if (shift) PressKey(VK_SHIFT, 1, false);
+        if (ctrl) PressKey(VK_CONTROL, 1, false);
+        if (alt) PressKey(VK_MENU, 1, false);
+        PressKey(std::uint8_t(code & 0xFF), count, withRelease);
+        if (shift) ReleaseModifier(VK_SHIFT);
+        if (ctrl) ReleaseModifier(VK_CONTROL);
+        if (alt) ReleaseModifier(VK_MENU);
+    }
+
+    void PressKey(std::uint8_t virtualKey, std::uint16_t count, bool withRelease) {
+        if (virtualKey == VK_NUMLOCK) {
+            // Only the toggle in this thread's keyboard state; no key event.
+            context_.input.ToggleNumLockState();
+            return;
+        }
+        const std::uint8_t scanCode = ScanCodeOf(virtualKey);
+        const std::uint32_t flags = IsExtendedKey(virtualKey) ? kKeyEventExtendedKey : 0;
+        for (unsigned i = 0; i < count; ++i) {
+            PostKeyEvent(virtualKey, scanCode, flags);
+            if (withRelease) PostKeyEvent(virtualKey, scanCode, flags | kKeyEventKeyUp);
+        }
+    }
+
+    void ReleaseModifier(std::uint8_t virtualKey) {
+        PostKeyEvent(virtualKey, ScanCodeOf(virtualKey), kKeyEventKeyUp);
+    }
+
+    void ReleaseHeldModifiers() {
+        if (group_) return;
+        for (Modifier* modifier : {&shift_, &ctrl_, &alt_}) {
+            if (modifier->held) ReleaseModifier(modifier->virtualKey);
+            modifier->held = false;
+        }
+    }
+
+    void ReleaseAllHeld() {
+        group_ = false;
+        ReleaseHeldModifiers();
+    }
+
+    void PostKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
+        context_.input.KeybdEvent(virtualKey, scanCode, flags);
+        if (wait_) context_.input.PumpKeyboardMessages();
+    }
+
+    // The box is modal: the held modifiers go up while it is shown, so that
+    // the user's own keys and clicks are not modified, and down again after.
+    void ShowKeyError(const char* text) {
+        for (const Modifier* modifier : {&shift_, &ctrl_, &alt_}) {
+            if (modifier->held) ReleaseModifier(modifier->virtualKey);
+        }
+        context_.shell.MessageBox(text, "SendKeys", MessageIcon::None);
+        for (const Modifier* modifier : {&shift_, &ctrl_, &alt_}) {
+            if (modifier->held) PressKey(modifier->virtualKey, 1, false);
+        }
+    }
+
+    std::uint8_t ScanCodeOf(std::uint8_t virtualKey) {
+        return std::uint8_t(context_.input.MapVirtualKey(virtualKey, 0) & 0xFF);
+    }
+
+    InputContext& context_;
+    const bool wait_;
+    bool group_ = false;
+    Modifier shift_{VK_SHIFT, false};
+    Modifier ctrl_{VK_CONTROL, false};
+    Modifier alt_{VK_MENU, false};
+};
+
+// How a KEYEVN payload's header reads.
+struct KeyMacroHeader {
+    bool customWindow = false;
+    std::string windowName;
+    int times = 1;
+    size_t firstItem = 0;
+};
+
+bool IsRepeatMode(const std::string& field) {
+    return field == "Once" || field == "Repeat";
+}
+
+// False when the payload holds no key items.
+bool ReadKeyHeader(const std::vector<std::string>& fields, KeyMacroHeader& header) {
+    if (fields.size() < 4) return false;
+    header.customWindow = fields[0] != "Active Window";
+    size_t mode = 2;
+    if (header.customWindow && IsRepeatMode(fields[1]) && !IsRepeatMode(fields[2])) {
+        // "Custom Window" with an empty name: splitting dropped the name, so
+        // the repeat mode stands in its place.
+        mode = 1;
+    } else {
+        header.windowName = fields[1];
+    }
+    header.times = fields[mode] == "Once" ? 1 : RepeatTimes(fields[mode + 1]);
+    header.firstItem = mode + 2;
+    return header.firstItem < fields.size();
+}
+
+}  // namespace
+
+int RepeatTimes(const std::string& count) {
+    std::int32_t times = 0;
+    return TryStrToInt(count, times) && times > 0 ? times : 1;
+}
+
+bool SendKeySequence(InputContext& context, const std::string& text, bool wait) {
+    KeySender sender(context, wait);
+    return sender.Send(text);
+}
+
+void pKeyEvent(InputContext& context, const std::string& ActionData) {
+    const std::vector<std::string> fields = Split(ActionData, '|');
+    KeyMacroHeader header;
+    if (!ReadKeyHeader(fields, header)) return;
+
+    if (header.customWindow) {
+        if (header.windowName.empty()) {
+            context.shell.MessageBox("No window name given for \"Custom Window\".", "SendKeys", MessageIcon::None);
+            return;
+        }
+        if (!context.input.ActivateWindowByTitle(header.windowName)) {
+            context.shell.MessageBox("Window \"" + header.windowName + "\" not found.", "SendKeys",
+                                     MessageIcon::None);
+            return;
+        }
+    }
+
+    for (int pass = 0; pass < header.times; ++pass) {
+        for (size_t item = header.firstItem; item < fields.size(); ++item) {
+            const std::int32_t ms = parseDelay(fields[item]);
+            if (ms != 0) {
+                Delay(context.loop, ms);
+            } else {
+                // An unclosed brace ends only its own item.
+                SendKeySequence(context, fields[item], true);
+            }
+        }
+    }
+}
+
+}  // namespace kv
