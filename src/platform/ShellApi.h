@@ -4,6 +4,15 @@
 
 #include "platform/Types.h"
 
+// <windows.h> makes these names macros for their A/W functions; the members
+// below keep their own names where it was included first.
+#ifdef ShellExecute
+#undef ShellExecute
+#endif
+#ifdef MessageBox
+#undef MessageBox
+#endif
+
 namespace kv {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };

@@ -1,0 +1,220 @@
+#pragma once
+// Shared by the benchmarks that measure the real keyvane.exe from outside:
+// a fresh folder with a copy of the program and a list file, starting and
+// ending the program, shortcut presses and the clock.
+// First: it keeps the shell's member names free of <windows.h>'s macros.
+#include "ui/uMain.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kvbench {
+
+// The File menu's Exit command of the main window.
+constexpr UINT kExitCommand = kv::TfrmKeyvaneMain::cmExit1;
+
+inline double NowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) * 1000.0 / double(frequency.QuadPart);
+}
+
+inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 20000, DWORD stepMs = 1) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(stepMs);
+    }
+}
+
+inline std::string ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFileText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string ListLine(std::uint32_t hotKey, const std::string& kind, const std::string& data,
+                            const std::string& description) {
+    return "0;-1;" + kind + ";" + std::to_string(hotKey) + ";" + data + ";" + description + "@\r\n";
+}
+
+// count different shortcuts: every non-empty set of Ctrl, Shift, Alt and Win
+// with digits, letters, F1..F24 and the number pad.
+inline std::vector<std::uint32_t> ManyShortcuts(int count) {
+    std::vector<unsigned> keys;
+    for (unsigned k = 0x30; k <= 0x39; ++k) keys.push_back(k);
+    for (unsigned k = 0x41; k <= 0x5A; ++k) keys.push_back(k);
+    for (unsigned k = 0x60; k <= 0x69; ++k) keys.push_back(k);
+    for (unsigned k = 0x70; k <= 0x87; ++k) keys.push_back(k);
+    std::vector<std::uint32_t> shortcuts;
+    for (unsigned mods = 1; mods < 16 && int(shortcuts.size()) < count; ++mods) {
+        const std::uint32_t packed = (mods & 1 ? 0x2000 : 0) | (mods & 2 ? 0x4000 : 0) | (mods & 4 ? 0x8000 : 0) |
+                                     (mods & 8 ? 0x10000 : 0);
+        for (unsigned key : keys) {
+            if (int(shortcuts.size()) == count) break;
+            shortcuts.push_back(packed | key);
+        }
+    }
+    return shortcuts;
+}
+
+inline INPUT KeyInput(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = WORD(MapVirtualKeyA(vk, 0));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+inline void PressShortcut(std::uint32_t hotKey) {
+    std::vector<WORD> modifiers;
+    if (hotKey & 0x4000) modifiers.push_back(VK_CONTROL);
+    if (hotKey & 0x2000) modifiers.push_back(VK_SHIFT);
+    if (hotKey & 0x8000) modifiers.push_back(VK_MENU);
+    if (hotKey & 0x10000) modifiers.push_back(VK_LWIN);
+    std::vector<INPUT> inputs;
+    for (WORD m : modifiers) inputs.push_back(KeyInput(m, false));
+    inputs.push_back(KeyInput(WORD(hotKey & 0xFF), false));
+    inputs.push_back(KeyInput(WORD(hotKey & 0xFF), true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(KeyInput(*it, true));
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+inline bool TrayIconPresent(HWND window) {
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = window;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
+inline std::string ThisExe() {
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    return exe;
+}
+
+// A fresh folder with a copy of keyvane.exe; removed at the end.
+class Folder {
+public:
+    explicit Folder(const std::string& keyvane) {
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        path_ = std::string(temp) + "kv-bench-" + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(path_.c_str(), nullptr);
+        CopyFileA(keyvane.c_str(), Keyvane().c_str(), FALSE);
+    }
+    ~Folder() {
+        for (const char* name : {"keyvane.exe", "macrolist.lis", "macrolist.lis.bak", "mark.txt"}) {
+            DeleteFileA(File(name).c_str());
+        }
+        RemoveDirectoryA(path_.c_str());
+    }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    std::string Keyvane() const { return File("keyvane.exe"); }
+    std::string ListFile() const { return File("macrolist.lis"); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+// A running keyvane.exe.
+class Keyvane {
+public:
+    ~Keyvane() { Stop(); }
+
+    // Starts the program and waits until its main window exists and its tray
+    // icon is there: the list is loaded and its file rewritten. The time
+    // from the start of the process to then, in milliseconds; < 0 on failure.
+    double StartAndWaitReady(const Folder& folder) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        std::string commandLine = "\"" + folder.Keyvane() + "\"";
+        const double start = NowMs();
+        if (!CreateProcessA(folder.Keyvane().c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                            folder.Path().c_str(), &si, &pi_)) {
+            return -1;
+        }
+        const bool ready = WaitUntil([&] {
+            const HWND found = FindWindowA("TfrmKeyvaneMain", nullptr);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(found, &pid);
+            if (!found || pid != pi_.dwProcessId) return false;
+            main_ = found;
+            return TrayIconPresent(found);
+        });
+        return ready ? NowMs() - start : -1;
+    }
+
+    HANDLE Process() const { return pi_.hProcess; }
+    HWND MainWindow() const { return main_; }
+
+    // Processor time (user and kernel) of the process so far, in ms.
+    double CpuMs() const {
+        FILETIME created, exited, kernel, user;
+        GetProcessTimes(pi_.hProcess, &created, &exited, &kernel, &user);
+        auto ms = [](const FILETIME& t) {
+            return double((std::uint64_t(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
+        };
+        return ms(kernel) + ms(user);
+    }
+
+    void Stop() {
+        if (!pi_.hProcess) return;
+        if (main_) PostMessageA(main_, WM_COMMAND, kExitCommand, 0);
+        if (WaitForSingleObject(pi_.hProcess, 10000) != WAIT_OBJECT_0) {
+            TerminateProcess(pi_.hProcess, 1);
+            WaitForSingleObject(pi_.hProcess, 5000);
+        }
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+        pi_ = {};
+        main_ = nullptr;
+    }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+    HWND main_ = nullptr;
+};
+
+struct Stats {
+    double min = 0, median = 0, max = 0;
+};
+
+inline Stats Summarise(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    if (values.empty()) return {};
+    return {values.front(), values[values.size() / 2], values.back()};
+}
+
+inline bool KeyvaneArgument(int argc, char** argv, const char* usage, std::string& keyvane) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s\n", usage);
+        return false;
+    }
+    keyvane = argv[1];
+    return true;
+}
+
+}  // namespace kvbench

@@ -1,0 +1,54 @@
+// The program entry: one instance only. A second start asks the running
+// instance to show itself and ends; the first creates the main window hidden
+// and runs until Exit.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "platform/win32/Win32MessageLoop.h"
+#include "ui/AppTitle.h"
+#include "ui/Application.h"
+#include "ui/ShowRequest.h"
+#include "ui/Win.h"
+#include "ui/uMain.h"
+
+namespace {
+
+// Sends the running instance "SHOWWINDOW" and waits until it has handled it.
+void AskToShow(HWND running) {
+    // The running instance may then take the foreground from this process.
+    DWORD processId = 0;
+    GetWindowThreadProcessId(running, &processId);
+    AllowSetForegroundWindow(processId);
+
+    char text[kv::kShowWindowSize];
+    lstrcpynA(text, kv::kShowWindowText, sizeof(text));
+    COPYDATASTRUCT data = {};
+    data.dwData = 0;
+    data.cbData = kv::kShowWindowSize;
+    data.lpData = text;
+    SendMessageA(running, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    if (HWND running = FindWindowA(kv::kMainWindowClass, nullptr)) {
+        AskToShow(running);
+        return 0;
+    }
+
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    kv::Win32MessageLoop loop;
+    kv::Application application;
+    application.Create(kv::ApplicationTitle(kv::ExePath()), kv::ProgramIcon(GetSystemMetrics(SM_CXICON)),
+                       kv::ProgramIcon(GetSystemMetrics(SM_CXSMICON)));
+    {
+        // Created hidden: the program lives in the tray until the user asks
+        // for its window.
+        kv::TfrmKeyvaneMain frmKeyvaneMain(loop, application, kv::ExeDir() + "macrolist.lis");
+        loop.Run();
+    }
+    return 0;
+}

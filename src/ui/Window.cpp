@@ -1,0 +1,79 @@
+#include "ui/Window.h"
+
+namespace kv {
+
+namespace {
+// Marks the windows made by Window::Create (the user data of others is theirs).
+const char* const kWindowProp = "KvWindow";
+}
+
+Window::~Window() {
+    if (hwnd_) {
+        // The object goes first: the window's last messages no longer reach it.
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        RemovePropA(hwnd_, kWindowProp);
+        DestroyWindow(hwnd_);
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+    if (!hwnd || !GetPropA(hwnd, kWindowProp)) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void Window::RegisterWindowClass(const char* className, HCURSOR cursor, HBRUSH background, HICON icon, UINT style) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, className, &wc)) return;
+    wc.cbSize = sizeof(wc);
+    wc.style = style;
+    wc.lpfnWndProc = StaticWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = className;
+    RegisterClassExA(&wc);
+}
+
+HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menuOrId) {
+    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                           GetModuleHandleA(nullptr), this);
+}
+
+LRESULT Window::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
+
+LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetPropA(hwnd, kWindowProp, reinterpret_cast<HANDLE>(1));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    const LRESULT result = self->WndProc(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        RemovePropA(hwnd, kWindowProp);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+void RunModal(Win32MessageLoop& loop, HWND window, HWND owner, const bool& done) {
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    loop.RunUntil(done);
+    // The owner is enabled before the modal window goes, so that it gets the
+    // activation back.
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (IsWindow(window)) ShowWindow(window, SW_HIDE);
+    if (owner && IsWindowVisible(owner)) SetActiveWindow(owner);
+}
+
+}  // namespace kv

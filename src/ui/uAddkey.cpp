@@ -1,0 +1,95 @@
+#include "ui/uAddkey.h"
+
+#include "platform/win32/Win32MessageLoop.h"
+#include "ui/Prompts.h"
+#include "ui/logic/EditorChecks.h"
+#include "ui/uAdd.h"
+
+namespace kv {
+
+namespace {
+const char* const kPickerClass = "TfrmAddKey";
+const int kClientWidth = 270;
+const int kClientHeight = 259;
+const int kColumns = 5;
+const int kGridLeft = 5;
+const int kGridTop = 54;
+const int kButtonWidth = 52;
+const int kButtonHeight = 22;
+const int kButtonGap = 0;
+}  // namespace
+
+TfrmAddKey::TfrmAddKey(TfrmAdd& frmAdd) : frmAdd_(frmAdd) {
+    RegisterWindowClass(kPickerClass, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
+    const int dpi = ScreenDpi();
+    font_ = MakeFont("Tahoma", 8, dpi);
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
+    RECT outer = {0, 0, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    Create(exStyle, kPickerClass, "Add Key", style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+           frmAdd.Handle());
+    CenterOnScreen(Handle(), outer.right - outer.left, outer.bottom - outer.top);
+
+    const ControlSite site{Handle(), font_.Get(), dpi};
+    Label1.Create(site, "Key(s):", 8, 10, 60, 14);
+    txKey.Create(site, idtxKey, 8, 26, 254, 21);
+    for (int i = 0; i < kPickerKeyCount; ++i) {
+        const int left = kGridLeft + (i % kColumns) * (kButtonWidth + kButtonGap);
+        const int top = kGridTop + (i / kColumns) * (kButtonHeight + kButtonGap);
+        SpeedButtons[i].Create(site, idSpeedButton1 + i, kPickerKeys[i].caption, left, top, kButtonWidth,
+                               kButtonHeight);
+    }
+    BitBtn1.Create(site, idBitBtn1, "Add to List", 162, 226, 100, 25, true);
+}
+
+void TfrmAddKey::ShowModal() {
+    Win32MessageLoop loop;
+    closed_ = false;
+    SetFocus(txKey.Handle());
+    RunModal(loop, Handle(), frmAdd_.Handle(), closed_);
+    // A quit request met in this loop belongs to the program's main loop.
+    if (loop.Terminated()) PostQuitMessage(0);
+}
+
+void TfrmAddKey::SpeedButtonClick(int index) {
+    txKey.SetText(AppendPickerToken(txKey.Text(), index));
+    // The caret goes to the end, where the token went.
+    const int end = GetWindowTextLengthA(txKey.Handle());
+    SendMessageA(txKey.Handle(), EM_SETSEL, WPARAM(end), LPARAM(end));
+}
+
+void TfrmAddKey::BitBtn1Click() {
+    const std::string entry = txKey.Text();
+    if (entry.empty()) return;
+    const std::string refusal = CheckListEntry(entry);
+    if (!refusal.empty()) {
+        Prompts().Message(Handle(), refusal, frmAdd_.Host().title, MessageIcon::Warning);
+        return;
+    }
+    frmAdd_.AddKeyEntry(entry);
+    closed_ = true;
+}
+
+LRESULT TfrmAddKey::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (HIWORD(wParam) != BN_CLICKED) return 0;
+            if (id == idBitBtn1 || id == IDOK) {
+                BitBtn1Click();
+            } else if (id == IDCANCEL) {
+                closed_ = true;  // Esc adds nothing
+            } else if (id >= idSpeedButton1 && id < idSpeedButton1 + kPickerKeyCount) {
+                SpeedButtonClick(id - idSpeedButton1);
+            }
+            return 0;
+        }
+        case WM_CLOSE:
+            closed_ = true;  // the close box adds nothing
+            return 0;
+    }
+    return Window::WndProc(msg, wParam, lParam);
+}
+
+}  // namespace kv

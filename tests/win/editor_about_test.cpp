@@ -1,0 +1,121 @@
+// The About box on the real platform: its window, its note, and the
+// addresses its link and its donate picture hand to the shell.
+#include "platform/win32/Win32Shell.h"
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "ui/Controls.h"
+#include "ui/uAbout.h"
+#include "ui/logic/WebLinks.h"
+
+namespace kv {
+namespace {
+
+class RecordingShell : public ShellApi {
+public:
+    void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file) override {
+        opened.push_back({owner, verb, file});
+    }
+    void MessageBox(const std::string& text, const std::string&, MessageIcon) override { boxes.push_back(text); }
+
+    struct Opened {
+        WindowHandle owner;
+        std::string verb;
+        std::string file;
+    };
+    std::vector<Opened> opened;
+    std::vector<std::string> boxes;
+};
+
+RECT ChildRect(HWND child) {
+    RECT rc;
+    GetWindowRect(child, &rc);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void Clicked(HWND control, WORD code) {
+    SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
+}
+
+TEST(AboutBox, WindowNoteAndPlaces) {
+    RecordingShell shell;
+    TfrmAbout about(nullptr, shell);
+    EXPECT_EQ(WindowText(about.Handle()), "About");
+    RECT client;
+    GetClientRect(about.Handle(), &client);
+    EXPECT_EQ(client.right, 311);
+    EXPECT_EQ(client.bottom, 300);
+    const LONG style = GetWindowLongA(about.Handle(), GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+
+    EXPECT_EQ(about.lbProduct.Text(), "Keyvane");
+    EXPECT_EQ(about.lbVersion.Text(), "v1.0.1 Beta");
+    EXPECT_EQ(about.Memo1.Text(),
+              "Keyvane is a freeware program. If you want to support \r\n"
+              "this program, you can make a donation via PayPal.\r\n"
+              "Thank you!\r\n\r\n\r\n"
+              "Version History:\r\n"
+              "v1.0.1 Beta (30.01.2010): initial version.");
+    EXPECT_TRUE(about.Memo1.ReadOnly());
+    EXPECT_FALSE(about.Memo1.Enabled());
+    EXPECT_EQ(about.Label3.Text(), "http://www.keyvane.example/");
+    EXPECT_EQ(about.btnClose.Text(), "OK");
+
+    const struct {
+        HWND control;
+        RECT bounds;
+    } places[] = {
+        {about.bvTop.Handle(), {8, 8, 304, 57}},         {about.bvMiddle.Handle(), {8, 64, 305, 241}},
+        {about.Memo1.Handle(), {12, 68, 301, 233}},      {about.Image1.Handle(), {10, 270, 84, 291}},
+        {about.btnClose.Handle(), {229, 269, 304, 294}},
+    };
+    for (const auto& p : places) {
+        const RECT rc = ChildRect(p.control);
+        EXPECT_EQ(rc.left, p.bounds.left);
+        EXPECT_EQ(rc.top, p.bounds.top);
+        EXPECT_EQ(rc.right, p.bounds.right);
+        EXPECT_EQ(rc.bottom, p.bounds.bottom);
+    }
+    EXPECT_EQ(ChildRect(about.Label3.Handle()).left, 48);
+    EXPECT_EQ(ChildRect(about.Label3.Handle()).top, 248);
+}
+
+TEST(AboutBox, LinkAndDonatePictureOpenTheirAddressesAtOnce) {
+    RecordingShell shell;
+    TfrmAbout about(nullptr, shell);
+    Clicked(about.Label3.Handle(), STN_CLICKED);
+    Clicked(about.Image1.Handle(), STN_CLICKED);
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(shell.opened[0].file, "http://www.keyvane.example/");
+    EXPECT_EQ(shell.opened[1].file, DonationAddress());
+    for (const auto& o : shell.opened) {
+        EXPECT_EQ(o.verb, "open");
+        EXPECT_EQ(o.owner, reinterpret_cast<WindowHandle>(about.Handle()));
+    }
+    EXPECT_TRUE(shell.boxes.empty());  // no question, no thanks
+    EXPECT_FALSE(about.Closed());
+}
+
+TEST(AboutBox, OkAndTheCloseBoxEndIt) {
+    RecordingShell shell;
+    {
+        TfrmAbout about(nullptr, shell);
+        SendMessageA(about.btnClose.Handle(), BM_CLICK, 0, 0);
+        EXPECT_TRUE(about.Closed());
+    }
+    TfrmAbout about(nullptr, shell);
+    SendMessageA(about.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(about.Closed());
+    EXPECT_TRUE(IsWindow(about.Handle()));  // hidden, then destroyed with the object
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,162 @@
+// Pictures of the editor's pages, the special-key picker and the About box
+// for the user guide. Runs only when KV_SCREENSHOT_DIR names a folder
+// (scripts/screenshots-editor sets it); each window is shown on the screen and
+// copied from it into <name>.bmp there.
+#include "editor_support.h"
+
+#include <cstdlib>
+
+#include "ui/uAbout.h"
+#include "ui/uAddkey.h"
+
+namespace kv {
+namespace editor_test {
+namespace {
+
+// Writes the screen's pixels under the window, frame included, as a 24-bit BMP.
+bool SaveWindowPicture(HWND window, const std::string& path) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    const int width = rc.right - rc.left;
+    const int height = rc.bottom - rc.top;
+    WindowDC screen(nullptr);
+    HDC memory = CreateCompatibleDC(screen.Get());
+    OwnedBitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        Selected select(memory, bitmap.Get());
+        BitBlt(memory, 0, 0, width, height, screen.Get(), rc.left, rc.top, SRCCOPY);
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;  // bottom-up rows, as a BMP file stores them
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int stride = (width * 3 + 3) & ~3;
+    std::string pixels(size_t(stride) * height, '\0');
+    GetDIBits(memory, bitmap.Get(), 0, height, &pixels[0], &info, DIB_RGB_COLORS);
+    DeleteDC(memory);
+
+    BITMAPFILEHEADER file = {};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(info.bmiHeader);
+    file.bfSize = DWORD(file.bfOffBits + pixels.size());
+    info.bmiHeader.biSizeImage = DWORD(pixels.size());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+    out.write(pixels.data(), std::streamsize(pixels.size()));
+    return bool(out);
+}
+
+class EditorScreenshots : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        const char* dir = std::getenv("KV_SCREENSHOT_DIR");
+        if (!dir || !*dir) GTEST_SKIP() << "KV_SCREENSHOT_DIR is not set";
+        out_ = dir;
+        MainWindowFixture::SetUp();
+    }
+
+    void Show(HWND window) {
+        ShowWindow(window, SW_SHOWNORMAL);
+        SetForegroundWindow(window);
+        UpdateWindow(window);
+        PumpFor(300);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        PumpFor(300);
+    }
+
+    void Save(HWND window, const std::string& name) {
+        Show(window);
+        EXPECT_TRUE(SaveWindowPicture(window, out_ + "\\" + name + ".bmp")) << name;
+        ShowWindow(window, SW_HIDE);
+        Pump();
+    }
+
+    TfrmAdd& Editor(const std::string& description, int category) {
+        TfrmAdd& editor = form_->CreateEditor(false);
+        editor.FormShow();
+        Click(editor.CheckBox2.Handle());
+        const auto& keys = editor.PotentialKeys();
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i].Key == 0x74) editor.ComboBox1.SetItemIndex(int(i));
+        }
+        editor.mmDesc.SetText(description);
+        Pick(editor.cbCate.Handle(), category);
+        return editor;
+    }
+
+    std::string out_;
+    ScriptedPrompts prompts_;
+};
+
+TEST_F(EditorScreenshots, Render) {
+    Start(Line(1, "WINACT", 0x6075, "Restore all Windows", "Bring every window back") +
+          Line(2, "MISCEL", 0x6076, "Clear Clipboard|-1", "Empty the clipboard"));
+    SetCursorPos(1270, 1010);
+
+    {
+        TfrmAdd& e = Editor("Start the report and the backup", pgRunProgram);
+        e.lsbRunList.SetItems({"C:\\Tools\\report.exe", "C:\\Tools\\backup.bat"});
+        e.txPath.SetText("C:\\Tools\\notes.exe");
+        Save(e.Handle(), "editor-programs");
+    }
+    {
+        TfrmAdd& e = Editor("Open the project pages", pgOpenUrl);
+        e.lsbURLs.SetItems({"http://www.keyvane.example/", "file:///C:/Docs/index.html"});
+        e.txURL.SetText("file:///C:/Docs/notes.html");
+        Save(e.Handle(), "editor-urls");
+    }
+    {
+        TfrmAdd& e = Editor("Capture the screen", pgScreenCapture);
+        e.txSSPath.SetText("C:\\Keyvane\\Captures");
+        Pick(e.cbFormat.Handle(), 1);
+        Save(e.Handle(), "editor-capture");
+    }
+    {
+        TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
+        e.lsbKeys.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
+        Save(e.Handle(), "editor-keys");
+    }
+    {
+        TfrmAdd& e = Editor("Click the two buttons", pgMouseEvents);
+        e.lsbMouse.SetItems({"{X:100,Y:200}", "{LBUTTON}", "{DELAY250}", "{X:640,Y:480}", "{DBLCLICK}"}, 1);
+        e.txX.SetText("640");
+        e.txY.SetText("480");
+        SetCursorPos(412, 306);
+        Save(e.Handle(), "editor-mouse");
+        SetCursorPos(1270, 1010);
+    }
+    {
+        Binding().table.EditIndex = 0;
+        TfrmAdd& e = form_->CreateEditor(true);
+        e.FormShow();
+        Save(e.Handle(), "editor-window");
+    }
+    {
+        Binding().table.EditIndex = 1;
+        TfrmAdd& e = form_->CreateEditor(true);
+        e.FormShow();
+        Save(e.Handle(), "editor-system");
+    }
+    {
+        TfrmAdd& e = Editor("", pgKeyEvents);
+        Show(e.Handle());
+        TfrmAddKey picker(e);
+        Click(picker.SpeedButtons[0].Handle());
+        Type(picker.txKey.Handle(), "abc");
+        Click(picker.SpeedButtons[14].Handle());
+        Save(picker.Handle(), "addkey");
+    }
+    {
+        Win32Shell shell;
+        TfrmAbout about(form_->Handle(), shell);
+        Save(about.Handle(), "about");
+    }
+}
+
+}  // namespace
+}  // namespace editor_test
+}  // namespace kv

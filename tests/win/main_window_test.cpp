@@ -1,0 +1,564 @@
+// The main window in this process on the real platform: its layout, menus,
+// list rows, tray icon, the shown-means-disabled rule and the messages it
+// shows. Message boxes and modal windows are answered by a watcher thread.
+#include <gtest/gtest.h>
+
+// First: the shell's member names stay free of <windows.h>'s macros.
+#include "platform/win32/Win32Shell.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <atomic>
+#include <cstddef>
+#include <fstream>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "hotkeys/HotKeyText.h"
+#include "platform/win32/Win32HotKeyApi.h"
+#include "platform/win32/Win32MessageLoop.h"
+#include "ui/AppTitle.h"
+#include "ui/Application.h"
+#include "ui/Win.h"
+#include "ui/uMain.h"
+
+namespace kv {
+namespace {
+
+// Shortcuts no other test of this program uses: Ctrl+Shift+Alt with F13..F15.
+constexpr std::uint32_t kF13 = 0xE07C;
+constexpr std::uint32_t kF14 = 0xE07D;
+constexpr std::uint32_t kF15 = 0xE07E;
+
+struct SeenWindow {
+    std::string className;
+    std::string caption;
+    std::string text;  // a message box's text
+    int width = 0;
+    int height = 0;
+};
+
+// Answers the message boxes (OK) and closes the settings windows of this
+// process as they appear, and keeps what they showed.
+class WindowWatcher {
+public:
+    WindowWatcher() : thread_([this] { Run(); }) {}
+    ~WindowWatcher() {
+        stop_ = true;
+        thread_.join();
+    }
+
+    std::vector<SeenWindow> Seen() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return seen_;
+    }
+
+private:
+    void Run() {
+        while (!stop_) {
+            EnumWindows(Visit, reinterpret_cast<LPARAM>(this));
+            Sleep(20);
+        }
+    }
+
+    static BOOL CALLBACK Visit(HWND hwnd, LPARAM self) {
+        reinterpret_cast<WindowWatcher*>(self)->Look(hwnd);
+        return TRUE;
+    }
+
+    void Look(HWND hwnd) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) || handled_.count(hwnd)) return;
+        char className[64] = {};
+        GetClassNameA(hwnd, className, sizeof(className));
+        const std::string cls = className;
+        if (cls != "#32770" && cls != "TfrmSettings" && cls != "TfrmAdd") return;
+        handled_.insert(hwnd);
+        SeenWindow seen;
+        seen.className = cls;
+        char buffer[1024] = {};
+        GetWindowTextA(hwnd, buffer, sizeof(buffer));
+        seen.caption = buffer;
+        buffer[0] = 0;
+        GetDlgItemTextA(hwnd, 0xFFFF, buffer, sizeof(buffer));
+        seen.text = buffer;
+        RECT rc;
+        GetWindowRect(hwnd, &rc);
+        seen.width = rc.right - rc.left;
+        seen.height = rc.bottom - rc.top;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            seen_.push_back(seen);
+        }
+        if (cls == "#32770") {
+            PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+        } else {
+            PostMessageA(hwnd, WM_CLOSE, 0, 0);
+        }
+    }
+
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::vector<SeenWindow> seen_;
+    std::set<HWND> handled_;
+    std::thread thread_;
+};
+
+// Whether the shell holds an icon of this window: changing nothing of an
+// icon succeeds only for an icon that is there.
+bool TrayIconPresent(HWND window) {
+    NOTIFYICONDATAA probe = {};
+    probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    probe.hWnd = window;
+    probe.uID = 0;
+    probe.uFlags = 0;
+    return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Line(std::uint32_t id, const char* enabled, const char* kind, std::uint32_t hotKey, const char* data,
+                 const char* description) {
+    return std::to_string(id) + ";" + enabled + ";" + kind + ";" + std::to_string(hotKey) + ";" + data + ";" +
+           description + "@\r\n";
+}
+
+std::string CellText(HWND list, int row, int column) {
+    char buffer[512] = {};
+    LVITEMA item = {};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = sizeof(buffer);
+    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+    return buffer;
+}
+
+int RowCount(HWND list) { return int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
+
+void SelectRow(HWND list, int row) {
+    LVITEMA item = {};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+}
+
+// The bounds of a child window in its parent's client coordinates.
+RECT ChildRect(HWND child) {
+    RECT rc;
+    GetWindowRect(child, &rc);
+    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+std::vector<std::string> MenuTexts(HMENU menu) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char buffer[128] = {};
+        GetMenuStringA(menu, i, buffer, sizeof(buffer), MF_BYPOSITION);
+        texts.push_back(buffer[0] ? buffer : "-");
+    }
+    return texts;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        dir_ = std::string(temp) + "kv-main-window-" + std::to_string(GetCurrentProcessId()) + "-" +
+               std::to_string(counter_++);
+        CreateDirectoryA(dir_.c_str(), nullptr);
+        listPath_ = dir_ + "\\macrolist.lis";
+    }
+
+    void TearDown() override {
+        form_.reset();
+        application_.reset();
+        DeleteFileA(listPath_.c_str());
+        DeleteFileA((listPath_ + ".bak").c_str());
+        RemoveDirectoryA(dir_.c_str());
+    }
+
+    // Starts the window over a list file with this text (none when null).
+    void Start(const char* listText) {
+        if (listText) std::ofstream(listPath_, std::ios::binary) << listText;
+        application_ = std::make_unique<Application>();
+        application_->Create(title_, nullptr, nullptr);
+        form_ = std::make_unique<TfrmKeyvaneMain>(loop_, *application_, listPath_);
+        Pump();
+    }
+
+    void Pump() {
+        for (int i = 0; i < 5; ++i) {
+            loop_.ProcessMessages();
+            Sleep(10);
+        }
+    }
+
+    void Command(UINT id) {
+        SendMessageA(form_->Handle(), WM_COMMAND, id, 0);
+        Pump();
+    }
+
+    bool Shown() const { return IsWindowVisible(form_->Handle()) != FALSE; }
+
+    static int counter_;
+    const std::string title_ = ApplicationTitle(ExePath());
+    std::string dir_;
+    std::string listPath_;
+    Win32MessageLoop loop_;
+    std::unique_ptr<Application> application_;
+    std::unique_ptr<TfrmKeyvaneMain> form_;
+};
+
+int MainWindowTest::counter_ = 0;
+
+TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
+    Start(nullptr);
+    const HWND main = form_->Handle();
+    char className[64] = {};
+    GetClassNameA(main, className, sizeof(className));
+    EXPECT_STREQ(className, "TfrmKeyvaneMain");
+    EXPECT_EQ(FindWindowA("TfrmKeyvaneMain", nullptr), main);
+    char caption[64] = {};
+    GetWindowTextA(main, caption, sizeof(caption));
+    EXPECT_STREQ(caption, "Keyvane v1.0 Beta");
+    EXPECT_FALSE(IsWindowVisible(main));
+    EXPECT_FALSE(IsWindowVisible(application_->Handle()));
+    EXPECT_EQ(GetWindow(main, GW_OWNER), application_->Handle());
+
+    ASSERT_EQ(ScreenDpi(), 96) << "the sizes below are those at 96 dpi";
+    RECT outer;
+    GetWindowRect(main, &outer);
+    EXPECT_EQ(outer.right - outer.left, 689);
+    EXPECT_EQ(outer.bottom - outer.top, 548);
+
+    const RECT panel = ChildRect(form_->Panel1.Handle());
+    RECT client;
+    GetClientRect(main, &client);
+    EXPECT_EQ(panel.top, 0);
+    EXPECT_EQ(panel.bottom - panel.top, 27);
+    EXPECT_EQ(panel.right - panel.left, client.right);
+
+    const struct {
+        SpeedButton* button;
+        int left;
+        bool visible;
+    } buttons[] = {
+        {&form_->btnDisabled, 4, true}, {&form_->btnEnabled, 28, true}, {&form_->btnAddNew, 62, true},
+        {&form_->BtnEdit, 85, true},    {&form_->btnDelete, 108, true}, {&form_->btnFeedback, 142, true},
+        {&form_->btnAbout, 167, true},  {&form_->btnSettings, 255, false},
+        {&form_->btnDonate, client.right - 4 - 23, true},
+    };
+    for (const auto& b : buttons) {
+        const RECT rc = ChildRect(b.button->Handle());
+        EXPECT_EQ(rc.left, b.left) << b.button->Id();
+        EXPECT_EQ(rc.right - rc.left, 23) << b.button->Id();
+        EXPECT_EQ(rc.bottom - rc.top, 22) << b.button->Id();
+        EXPECT_EQ((GetWindowLongA(b.button->Handle(), GWL_STYLE) & WS_VISIBLE) != 0, b.visible) << b.button->Id();
+    }
+    EXPECT_TRUE(form_->btnDisabled.Down());
+    EXPECT_FALSE(form_->btnEnabled.Down());
+
+    const HWND list = form_->ListView();
+    const LONG style = GetWindowLongA(list, GWL_STYLE);
+    EXPECT_EQ(style & LVS_TYPEMASK, LVS_REPORT);
+    EXPECT_TRUE(style & LVS_SINGLESEL);
+    EXPECT_FALSE(style & LVS_EDITLABELS);
+    const LRESULT extended = SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
+    EXPECT_TRUE(extended & LVS_EX_GRIDLINES);
+    EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
+    const RECT listRect = ChildRect(list);
+    EXPECT_EQ(listRect.top, 27);
+    EXPECT_EQ(listRect.bottom, ChildRect(form_->StatusBar1).top);
+
+    const struct {
+        const char* caption;
+        int width;
+    } columns[] = {{"#", 30}, {"Shortcut", 125}, {"Action", 150}, {"Description", 450}, {"Unique ID", 75}};
+    for (int i = 0; i < 5; ++i) {
+        char text[64] = {};
+        LVCOLUMNA column = {};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.pszText = text;
+        column.cchTextMax = sizeof(text);
+        ASSERT_TRUE(SendMessageA(list, LVM_GETCOLUMNA, i, reinterpret_cast<LPARAM>(&column)));
+        EXPECT_STREQ(text, columns[i].caption);
+        EXPECT_EQ(column.cx, columns[i].width);
+    }
+
+    int parts[4] = {};
+    EXPECT_EQ(SendMessageA(form_->StatusBar1, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 1);
+    EXPECT_EQ(parts[0], 50);
+}
+
+TEST_F(MainWindowTest, MenusHoldTheVisibleItemsInOrder) {
+    Start(nullptr);
+    const HMENU bar = GetMenu(form_->Handle());
+    EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"File", "Edit", "Help"}));
+    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"New", "-", "Import", "Export", "-", "Exit"}));
+    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 1)), (std::vector<std::string>{"Edit", "Delete"}));
+    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 2)),
+              (std::vector<std::string>{"Tolvern WebSite", "-", "Donate", "-", "Feedback && Suggestion", "-",
+                                        "About"}));
+    EXPECT_FALSE(form_->Settings2.visible);
+    EXPECT_FALSE(form_->VideoTutorials1.visible);
+}
+
+TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
+    const std::string text = Line(1, "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
+                             Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +
+                             Line(3, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut");
+    Start(text.c_str());
+    const HWND list = form_->ListView();
+    ASSERT_EQ(RowCount(list), 3);
+    Win32HotKeyApi api;
+    const std::string f13 = HotKeyToText(api, kF13);
+    const std::string first = CellText(list, 0, 4);
+    const std::string second = CellText(list, 1, 4);
+
+    const std::vector<std::vector<std::string>> expected = {
+        {"1", f13, "Run Program", "Run it", first},
+        {"2", HotKeyToText(api, kF14), "", "Odd kind", second},
+        {"3", f13, "Open URL", "Same shortcut", "0"},  // the shortcut is taken by row 1
+    };
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 5; ++column) {
+            EXPECT_EQ(CellText(list, row, column), expected[row][column]) << row << "," << column;
+        }
+    }
+    EXPECT_GE(std::stoul(first), 0xC000u);
+    EXPECT_GE(std::stoul(second), 0xC000u);
+    EXPECT_EQ(ReadFile(listPath_),
+              Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
+                  Line(std::stoul(second), "0", "BOGUS1", kF14, "data", "Odd kind") +
+                  Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
+    EXPECT_TRUE(TrayIconPresent(form_->Handle()));
+}
+
+TEST_F(MainWindowTest, TrayRecordHasTheFirstVersionsSize) {
+    Start(nullptr);
+    const NOTIFYICONDATAA& data = form_->TrayIconData().Data();
+    EXPECT_EQ(data.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+#ifndef _WIN64
+    EXPECT_EQ(data.cbSize, 88u);
+#endif
+    EXPECT_EQ(data.hWnd, form_->Handle());
+    EXPECT_EQ(data.uID, 0u);
+    EXPECT_EQ(data.uFlags, 7u);
+    EXPECT_EQ(data.uCallbackMessage, 1025u);
+    EXPECT_STREQ(data.szTip, TrayTip(title_).c_str());
+}
+
+TEST_F(MainWindowTest, IconComesBackWhenTheShellRestarts) {
+    Start(nullptr);
+    const HWND main = form_->Handle();
+    ASSERT_TRUE(TrayIconPresent(main));
+    // A restarted shell knows no icons.
+    NOTIFYICONDATAA gone = form_->TrayIconData().Data();
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &gone));
+    ASSERT_FALSE(TrayIconPresent(main));
+    SendMessageA(main, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(TrayIconPresent(main));
+}
+
+TEST_F(MainWindowTest, DestroyRemovesTheIconAndReleasesEveryShortcut) {
+    const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "") + Line(0, "-1", "RUNPRG", kF14, "y.exe", "");
+    Start(text.c_str());
+    const HWND main = form_->Handle();
+    form_.reset();
+    EXPECT_FALSE(TrayIconPresent(main));
+    for (UINT vk : {VK_F13, VK_F14}) {
+        EXPECT_TRUE(RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_SHIFT | MOD_ALT, vk)) << vk;
+        UnregisterHotKey(nullptr, 0x7001);
+    }
+}
+
+TEST_F(MainWindowTest, LoadStoppedByAMalformedLineStillAddsTheIcon) {
+    WindowWatcher watcher;
+    const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "ok") + "0;-1;RUNPRG\r\n";
+    Start(text.c_str());
+    EXPECT_TRUE(TrayIconPresent(form_->Handle()));
+    EXPECT_EQ(RowCount(form_->ListView()), 1);
+    const std::vector<SeenWindow> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, title_);
+    EXPECT_EQ(seen[0].text, "Error on file:" + listPath_);
+}
+
+TEST_F(MainWindowTest, LoadStoppedByAConversionErrorShowsAnErrorBoxAndStillAddsTheIcon) {
+    WindowWatcher watcher;
+    const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "ok") + Line(0, "yes", "RUNPRG", kF14, "y", "");
+    Start(text.c_str());
+    EXPECT_TRUE(TrayIconPresent(form_->Handle()));
+    EXPECT_EQ(RowCount(form_->ListView()), 1);
+    const std::vector<SeenWindow> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, title_);
+    EXPECT_EQ(seen[0].text, "'yes' is not a valid boolean value.");
+}
+
+TEST_F(MainWindowTest, ShownMeansDisabled) {
+    Start(nullptr);
+    const HWND main = form_->Handle();
+    const HWND app = application_->Handle();
+
+    // From the tray.
+    form_->Show1Click();
+    Pump();
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(IsWindowVisible(app));  // the taskbar button
+    EXPECT_TRUE(form_->AllDisabled());
+    EXPECT_TRUE(form_->btnDisabled.Down());
+    EXPECT_FALSE(form_->btnEnabled.Down());
+
+    // "Enable all" while shown; the close box hides and makes the shortcuts live.
+    form_->btnEnabled.Click();
+    EXPECT_FALSE(form_->AllDisabled());
+    form_->btnDisabled.Click();
+    EXPECT_TRUE(form_->AllDisabled());
+    SendMessageA(main, WM_CLOSE, 0, 0);
+    Pump();
+    EXPECT_TRUE(IsWindow(main));
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_FALSE(form_->AllDisabled());
+    EXPECT_TRUE(form_->btnEnabled.Down());
+    EXPECT_TRUE(TrayIconPresent(main));
+
+    // The left click on the icon shows it again.
+    SendMessageA(main, 1025, 0, WM_LBUTTONDOWN);
+    Pump();
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(form_->AllDisabled());
+
+    // Other mouse messages on the icon do nothing.
+    SendMessageA(main, WM_CLOSE, 0, 0);
+    for (LPARAM mouse : {WM_MOUSEMOVE, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_MBUTTONDOWN}) {
+        SendMessageA(main, 1025, 0, mouse);
+    }
+    Pump();
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(form_->AllDisabled());
+
+    // Minimising hides into the tray and makes the shortcuts live.
+    form_->Show1Click();
+    Pump();
+    SendMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Pump();
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_FALSE(form_->AllDisabled());
+    EXPECT_TRUE(form_->btnEnabled.Down());
+
+    // A restore of the application shows it and disables.
+    SendMessageA(app, WM_SYSCOMMAND, SC_RESTORE, reinterpret_cast<LPARAM>(app));
+    Pump();
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(form_->AllDisabled());
+    EXPECT_TRUE(form_->btnDisabled.Down());
+}
+
+TEST_F(MainWindowTest, TrayToggleChangesTheFlagButNotTheButtons) {
+    Start(nullptr);
+    form_->Show1Click();
+    Pump();
+    ASSERT_TRUE(form_->AllDisabled());
+    form_->Disable1Click();
+    EXPECT_FALSE(form_->AllDisabled());
+    EXPECT_TRUE(form_->btnDisabled.Down());
+    form_->Disable1Click();
+    EXPECT_TRUE(form_->AllDisabled());
+    // Show/Hide on a shown window leaves it on screen.
+    form_->Show1Click();
+    Pump();
+    EXPECT_TRUE(Shown());
+}
+
+TEST_F(MainWindowTest, OnlyTheExactShowWindowTextShowsTheWindow) {
+    Start(nullptr);
+    auto send = [&](const char* text, DWORD size) {
+        COPYDATASTRUCT data = {0, size, const_cast<char*>(text)};
+        const LRESULT result = SendMessageA(form_->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
+        Pump();
+        return result;
+    };
+    EXPECT_EQ(send("showwindow", 11), 0);
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(send("SHOWWINDOWS", 12), 0);
+    EXPECT_FALSE(Shown());
+    EXPECT_EQ(send("SHOWWINDOW", 11), 0);
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(form_->AllDisabled());
+}
+
+TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
+    const std::string text = Line(0, "-1", "RUNPRG", kF13, "a.exe", "first") +
+                             Line(0, "-1", "RUNPRG", kF14, "b.exe", "second") +
+                             Line(0, "-1", "RUNPRG", kF15, "c.exe", "third");
+    Start(text.c_str());
+    const HWND list = form_->ListView();
+    // Without a selection nothing happens.
+    Command(TfrmKeyvaneMain::cmDelete1);
+    ASSERT_EQ(RowCount(list), 3);
+
+    SelectRow(list, 1);
+    Command(TfrmKeyvaneMain::cmDelete1);  // the menu item presses btnDelete
+    ASSERT_EQ(RowCount(list), 2);
+    EXPECT_EQ(CellText(list, 0, 0), "1");
+    EXPECT_EQ(CellText(list, 0, 3), "first");
+    EXPECT_EQ(CellText(list, 1, 0), "2");
+    EXPECT_EQ(CellText(list, 1, 3), "third");
+    EXPECT_EQ(form_->SelectedRow(), -1);
+    const std::string file = ReadFile(listPath_);
+    EXPECT_EQ(file, Line(std::stoul(CellText(list, 0, 4)), "-1", "RUNPRG", kF13, "a.exe", "first") +
+                        Line(std::stoul(CellText(list, 1, 4)), "-1", "RUNPRG", kF15, "c.exe", "third"));
+}
+
+TEST_F(MainWindowTest, EditWithoutSelectionDoesNothingAndWithOneSetsTheEditedSlot) {
+    const std::string text = Line(0, "-1", "RUNPRG", kF13, "a.exe", "first") +
+                             Line(0, "-1", "RUNPRG", kF14, "b.exe", "second");
+    Start(text.c_str());
+    form_->Binding().table.EditIndex = -1;
+    Command(TfrmKeyvaneMain::cmEdit2);
+    EXPECT_EQ(form_->Binding().table.EditIndex, -1);
+    SelectRow(form_->ListView(), 1);
+    WindowWatcher watcher;  // closes the editor that Edit opens
+    Command(TfrmKeyvaneMain::cmEdit2);
+    EXPECT_EQ(form_->Binding().table.EditIndex, 1);
+}
+
+TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
+    Start(nullptr);
+    WindowWatcher watcher;
+    form_->Settings2Click();  // returns once the watcher has closed it
+    const std::vector<SeenWindow> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].className, "TfrmSettings");
+    EXPECT_EQ(seen[0].caption, "Settings");
+    EXPECT_EQ(seen[0].width, 434);
+    EXPECT_EQ(seen[0].height, 320);
+    EXPECT_TRUE(IsWindowEnabled(form_->Handle()));
+}
+
+TEST_F(MainWindowTest, ExitEndsTheMessageLoop) {
+    Start(nullptr);
+    Command(TfrmKeyvaneMain::cmExit1);
+    EXPECT_TRUE(loop_.Terminated());
+}
+
+}  // namespace
+}  // namespace kv
