@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/FlatButton.h"
 #include "ui/Window.h"
 
 namespace kv {
@@ -121,31 +122,12 @@ public:
     void SetItemIndex(int index);
 };
 
-// A flat button that shows a caption or a picture: no frame until the mouse
-// is over it. A click sends BN_CLICKED to the parent.
-class TFlatButton : public Window {
+// A flat button of a form that shows a caption or a picture (SpeedButton1...
+// of the editor and the special-key picker).
+class TFlatButton : public FlatButton {
 public:
     void Create(const ControlSite& site, int id, const char* caption, int left, int top, int width, int height,
                 HIMAGELIST images = nullptr, int image = -1);
-    int Id() const { return id_; }
-    const std::string& Caption() const { return caption_; }
-    void Click();
-
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    void Paint(HDC dc);
-    void SetHot(bool hot);
-    bool Contains(LPARAM lParam) const;
-
-    int id_ = 0;
-    std::string caption_;
-    HFONT font_ = nullptr;
-    HIMAGELIST images_ = nullptr;
-    int image_ = -1;
-    bool hot_ = false;
-    bool pressed_ = false;
 };
 
 // A tooltip window for the hints of a form's controls.

@@ -8,6 +8,23 @@ namespace {
 
 const COLORREF kTransparent = RGB(255, 0, 255);
 
+// A solid brush and a one-pixel pen selected into a device context for the
+// time of a scope.
+class FillAndEdge {
+public:
+    FillAndEdge(HDC dc, COLORREF fill, COLORREF edge)
+        : brush_(CreateSolidBrush(fill)),
+          pen_(CreatePen(PS_SOLID, 1, edge)),
+          brushSelected_(dc, brush_.Get()),
+          penSelected_(dc, pen_.Get()) {}
+
+private:
+    OwnedBrush brush_;
+    Owned<HPEN, GdiCloser> pen_;
+    Selected brushSelected_;
+    Selected penSelected_;
+};
+
 // Draws one picture into dc at (0, 0) in a size x size square; coordinates
 // below are in a 16-unit grid.
 class Pen16 {
@@ -16,37 +33,37 @@ public:
     int U(int units) const { return MulDiv(units, size_, 16); }
 
     void Box(int l, int t, int r, int b, COLORREF fill, COLORREF edge) {
-        OwnedBrush brush(CreateSolidBrush(fill));
-        Owned<HPEN, GdiCloser> pen(CreatePen(PS_SOLID, 1, edge));
-        Selected b1(dc_, brush.Get());
-        Selected p1(dc_, pen.Get());
+        FillAndEdge tools(dc_, fill, edge);
         Rectangle(dc_, U(l), U(t), U(r), U(b));
     }
     void Poly(const POINT* units, int count, COLORREF fill, COLORREF edge) {
-        POINT points[16];
-        for (int i = 0; i < count && i < 16; ++i) points[i] = {U(units[i].x), U(units[i].y)};
-        OwnedBrush brush(CreateSolidBrush(fill));
-        Owned<HPEN, GdiCloser> pen(CreatePen(PS_SOLID, 1, edge));
-        Selected b1(dc_, brush.Get());
-        Selected p1(dc_, pen.Get());
+        POINT points[kMaxPoints];
+        count = Scaled(units, count, points);
+        FillAndEdge tools(dc_, fill, edge);
         Polygon(dc_, points, count);
     }
     void Line(const POINT* units, int count, COLORREF color, int width) {
-        POINT points[16];
-        for (int i = 0; i < count && i < 16; ++i) points[i] = {U(units[i].x), U(units[i].y)};
+        POINT points[kMaxPoints];
+        count = Scaled(units, count, points);
         Owned<HPEN, GdiCloser> pen(CreatePen(PS_SOLID, U(width), color));
         Selected p1(dc_, pen.Get());
         Polyline(dc_, points, count);
     }
     void Round(int l, int t, int r, int b, COLORREF fill, COLORREF edge) {
-        OwnedBrush brush(CreateSolidBrush(fill));
-        Owned<HPEN, GdiCloser> pen(CreatePen(PS_SOLID, 1, edge));
-        Selected b1(dc_, brush.Get());
-        Selected p1(dc_, pen.Get());
+        FillAndEdge tools(dc_, fill, edge);
         Ellipse(dc_, U(l), U(t), U(r), U(b));
     }
 
 private:
+    static constexpr int kMaxPoints = 16;
+
+    // The points in pixels; how many there are (at most kMaxPoints).
+    int Scaled(const POINT* units, int count, POINT* points) const {
+        int i = 0;
+        for (; i < count && i < kMaxPoints; ++i) points[i] = {U(units[i].x), U(units[i].y)};
+        return i;
+    }
+
     HDC dc_;
     int size_;
 };

@@ -1,7 +1,5 @@
 #include "ui/InputBox.h"
 
-#include "platform/win32/Win32MessageLoop.h"
-
 namespace kv {
 
 namespace {
@@ -16,13 +14,7 @@ TInputBox::TInputBox(HWND owner, const std::string& caption, const std::string& 
     RegisterWindowClass(kInputBoxClass, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
     const int dpi = ScreenDpi();
     font_ = MakeFont("Tahoma", 8, dpi);
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
-    RECT outer = {0, 0, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    Create(exStyle, kInputBoxClass, caption.c_str(), style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-           owner);
-    CenterOnScreen(Handle(), outer.right - outer.left, outer.bottom - outer.top);
+    CreateModalForm(kInputBoxClass, caption.c_str(), kClientWidth, kClientHeight, dpi, owner);
 
     const ControlSite site{Handle(), font_.Get(), dpi};
     lbPrompt.Create(site, prompt.c_str(), 8, 10, 284, 14);
@@ -33,13 +25,10 @@ TInputBox::TInputBox(HWND owner, const std::string& caption, const std::string& 
 }
 
 std::string TInputBox::Execute() {
-    Win32MessageLoop loop;
     done_ = false;
     SetFocus(txValue.Handle());
     SendMessageA(txValue.Handle(), EM_SETSEL, 0, -1);
-    RunModal(loop, Handle(), owner_, done_);
-    // A quit request met in this loop belongs to the program's main loop.
-    if (loop.Terminated()) PostQuitMessage(0);
+    RunModalInOwnLoop(Handle(), owner_, done_);
     return result_;
 }
 

@@ -1,13 +1,10 @@
 #include "ui/Prompts.h"
 
-#include <commdlg.h>
 #include <objbase.h>
 #include <ole2.h>
 #include <shlobj.h>
 
-#include <vector>
-
-#include "ui/DialogFilter.h"
+#include "platform/win32/MessageIconStyle.h"
 #include "ui/InputBox.h"
 
 namespace kv {
@@ -15,17 +12,6 @@ namespace kv {
 namespace {
 
 UiPrompts* installed = nullptr;
-
-UINT IconStyle(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information: return MB_ICONINFORMATION;
-        case MessageIcon::Warning: return MB_ICONWARNING;
-        case MessageIcon::Error: return MB_ICONERROR;
-        case MessageIcon::Question: return MB_ICONQUESTION;
-        case MessageIcon::None: break;
-    }
-    return 0;
-}
 
 struct BrowseState {
     std::string current;  // the folder chosen in the tree
@@ -83,7 +69,7 @@ UiPrompts* SetPrompts(UiPrompts* prompts) {
 }
 
 void Win32Prompts::Message(HWND owner, const std::string& text, const std::string& caption, MessageIcon icon) {
-    MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | IconStyle(icon));
+    MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | MessageIconStyle(icon));
 }
 
 bool Win32Prompts::Confirm(HWND owner, const std::string& text, const std::string& caption) {
@@ -97,24 +83,7 @@ std::string Win32Prompts::InputBox(HWND owner, const std::string& caption, const
 }
 
 bool Win32Prompts::ChooseFile(HWND owner, const FileDialogOptions& options, std::string& path) {
-    const std::string filter = DialogFilter(options.filter);
-    std::vector<char> file(32768, '\0');
-    options.fileName.copy(file.data(), file.size() - 1);
-    OPENFILENAMEA ofn = {};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = owner;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.nFilterIndex = 1;
-    ofn.lpstrFile = file.data();
-    ofn.nMaxFile = DWORD(file.size());
-    ofn.lpstrDefExt = options.defaultExtension.empty() ? nullptr : options.defaultExtension.c_str();
-    // The current directory stays where it is: macros that start programs by
-    // relative paths keep finding them.
-    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    const BOOL chosen = options.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    if (!chosen) return false;
-    path = file.data();
-    return true;
+    return ShowFileDialog(owner, options, path);
 }
 
 bool Win32Prompts::ChooseDirectory(HWND owner, const std::string& title, const std::string& root,

@@ -9,15 +9,9 @@
 #include <string>
 
 #include "platform/ShellApi.h"
+#include "ui/FileDialog.h"
 
 namespace kv {
-
-struct FileDialogOptions {
-    bool save = false;
-    std::string filter;            // "caption|pattern|..."
-    std::string defaultExtension;  // without the dot; appended to a name typed without one
-    std::string fileName;          // offered at first ("" for none)
-};
 
 class UiPrompts {
 public:

@@ -1,5 +1,7 @@
 #include "ui/Window.h"
 
+#include "ui/Win.h"
+
 namespace kv {
 
 namespace {
@@ -43,6 +45,19 @@ HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWO
                            GetModuleHandleA(nullptr), this);
 }
 
+HWND Window::CreateModalForm(const char* className, const char* title, int clientWidth, int clientHeight, int dpi,
+                             HWND owner) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
+    RECT outer = {0, 0, Scale(clientWidth, dpi), Scale(clientHeight, dpi)};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    Create(exStyle, className, title, style, 0, 0, width, height, owner);
+    CenterOnScreen(hwnd_, width, height);
+    return hwnd_;
+}
+
 LRESULT Window::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
 
 LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -74,6 +89,12 @@ void RunModal(Win32MessageLoop& loop, HWND window, HWND owner, const bool& done)
     if (ownerWasEnabled) EnableWindow(owner, TRUE);
     if (IsWindow(window)) ShowWindow(window, SW_HIDE);
     if (owner && IsWindowVisible(owner)) SetActiveWindow(owner);
+}
+
+void RunModalInOwnLoop(HWND window, HWND owner, const bool& done) {
+    Win32MessageLoop loop;
+    RunModal(loop, window, owner, done);
+    if (loop.Terminated()) PostQuitMessage(0);
 }
 
 }  // namespace kv

@@ -27,6 +27,12 @@ protected:
     // Creates the window of a class registered by RegisterWindowClass.
     HWND Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
                 int height, HWND parent, HMENU menuOrId = nullptr);
+    // Creates a hidden modal form: a popup with a caption, a system menu and
+    // a dialog frame whose client area is clientWidth x clientHeight at 96
+    // dpi, centred on the work area. No WS_CLIPCHILDREN: forms paint the
+    // inside of their frames and group boxes.
+    HWND CreateModalForm(const char* className, const char* title, int clientWidth, int clientHeight, int dpi,
+                         HWND owner);
 
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcA(hwnd_, msg, wParam, lParam); }
@@ -40,5 +46,8 @@ private:
 // Shows the window modally over its owner: the owner is disabled and the
 // messages are dispatched until done becomes true or the program is ending.
 void RunModal(Win32MessageLoop& loop, HWND window, HWND owner, const bool& done);
+// RunModal in a loop of its own: a quit request met there belongs to the
+// program's main loop and is posted again for it.
+void RunModalInOwnLoop(HWND window, HWND owner, const bool& done);
 
 }  // namespace kv

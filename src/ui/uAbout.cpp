@@ -1,6 +1,5 @@
 #include "ui/uAbout.h"
 
-#include "platform/win32/Win32MessageLoop.h"
 #include "ui/EditorPictures.h"
 #include "ui/logic/WebLinks.h"
 
@@ -31,13 +30,7 @@ TfrmAbout::TfrmAbout(HWND owner, ShellApi& shell) : owner_(owner), shell_(shell)
         lf.lfUnderline = TRUE;
         linkFont_.Reset(CreateFontIndirectA(&lf));
     }
-    // No WS_CLIPCHILDREN: the form paints the inside of its frames.
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
-    RECT outer = {0, 0, Scale(kClientWidth, dpi_), Scale(kClientHeight, dpi_)};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    Create(exStyle, kAboutClass, "About", style, 0, 0, outer.right - outer.left, outer.bottom - outer.top, owner);
-    CenterOnScreen(Handle(), outer.right - outer.left, outer.bottom - outer.top);
+    CreateModalForm(kAboutClass, "About", kClientWidth, kClientHeight, dpi_, owner);
 
     const ControlSite site{Handle(), font_.Get(), dpi_};
     lbProduct.Create(ControlSite{Handle(), productFont_.Get(), dpi_}, "Keyvane", 12, 14, 288, 26, SS_CENTER);
@@ -56,11 +49,9 @@ TfrmAbout::TfrmAbout(HWND owner, ShellApi& shell) : owner_(owner), shell_(shell)
 }
 
 void TfrmAbout::ShowModal() {
-    Win32MessageLoop loop;
     closed_ = false;
     SetFocus(btnClose.Handle());
-    RunModal(loop, Handle(), owner_, closed_);
-    if (loop.Terminated()) PostQuitMessage(0);
+    RunModalInOwnLoop(Handle(), owner_, closed_);
 }
 
 void TfrmAbout::btnCloseClick() { closed_ = true; }

@@ -70,14 +70,7 @@ TfrmAdd::TfrmAdd(TEditorHost host, HWND owner) : host_(std::move(host)), owner_(
     smallFont_ = MakeFont("Tahoma", 7, dpi_);
     pictures_ = CreateEditorPictures(dpi_);
 
-    // No WS_CLIPCHILDREN: the form paints the inside of its group box.
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
-    RECT outer = {0, 0, Scale(kClientWidth, dpi_), Scale(kClientHeight, dpi_)};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    Create(exStyle, kEditorClass, "New Macro", style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-           owner);
-    CenterOnScreen(Handle(), outer.right - outer.left, outer.bottom - outer.top);
+    CreateModalForm(kEditorClass, "New Macro", kClientWidth, kClientHeight, dpi_, owner);
     SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     CreateControls();
     UseKeyPreview();
@@ -480,17 +473,10 @@ void TfrmAdd::RemoveSelected(TListBox& list) {
     list.SetItems(items);
 }
 
-void TfrmAdd::MoveUp(TListBox& list) {
+void TfrmAdd::MoveSelected(TListBox& list, int (*move)(std::vector<std::string>&, int)) {
     std::vector<std::string> items = list.Items();
     const int selected = list.ItemIndex();
-    const int moved = MoveEntryUp(items, selected);
-    if (moved != selected) list.SetItems(items, moved);
-}
-
-void TfrmAdd::MoveDown(TListBox& list) {
-    std::vector<std::string> items = list.Items();
-    const int selected = list.ItemIndex();
-    const int moved = MoveEntryDown(items, selected);
+    const int moved = move(items, selected);
     if (moved != selected) list.SetItems(items, moved);
 }
 
@@ -537,26 +523,21 @@ void TfrmAdd::SpeedButton6Click() {
     if (Prompts().ChooseDirectory(Handle(), "Select Directory", "C:", path)) txSSPath.SetText(path);
 }
 
+void TfrmAdd::ApplyChoice(void (*choose)(EditorPages&, const std::string&), const TComboBox& combo,
+                          std::string EditorPages::*text, TEdit& box) {
+    EditorPages p = ReadPages();
+    choose(p, combo.Chosen());
+    box.SetText(p.*text);
+    UpdateEnabling();
+}
+
 void TfrmAdd::cbWinTypeChange() {
-    EditorPages p = ReadPages();
-    ChooseWinType(p, cbWinType.Chosen());
-    txWindowName.SetText(p.txWindowName);
-    UpdateEnabling();
+    ApplyChoice(ChooseWinType, cbWinType, &EditorPages::txWindowName, txWindowName);
 }
 
-void TfrmAdd::cbRepeatChange() {
-    EditorPages p = ReadPages();
-    ChooseRepeat(p, cbRepeat.Chosen());
-    txTimes.SetText(p.txTimes);
-    UpdateEnabling();
-}
+void TfrmAdd::cbRepeatChange() { ApplyChoice(ChooseRepeat, cbRepeat, &EditorPages::txTimes, txTimes); }
 
-void TfrmAdd::cbMRepeatChange() {
-    EditorPages p = ReadPages();
-    ChooseMRepeat(p, cbMRepeat.Chosen());
-    txMTimes.SetText(p.txMTimes);
-    UpdateEnabling();
-}
+void TfrmAdd::cbMRepeatChange() { ApplyChoice(ChooseMRepeat, cbMRepeat, &EditorPages::txMTimes, txMTimes); }
 
 void TfrmAdd::SpeedButton7Click() {
     TfrmAddKey picker(*this);
@@ -565,8 +546,8 @@ void TfrmAdd::SpeedButton7Click() {
 
 void TfrmAdd::SpeedButton8Click() { AddDelay(lsbKeys); }
 void TfrmAdd::SpeedButton9Click() { RemoveSelected(lsbKeys); }
-void TfrmAdd::SpeedButton10Click() { MoveUp(lsbKeys); }
-void TfrmAdd::SpeedButton11Click() { MoveDown(lsbKeys); }
+void TfrmAdd::SpeedButton10Click() { MoveSelected(lsbKeys, MoveEntryUp); }
+void TfrmAdd::SpeedButton11Click() { MoveSelected(lsbKeys, MoveEntryDown); }
 void TfrmAdd::SpeedButton12Click() { SaveList(lsbKeys, kKeyListFileName); }
 void TfrmAdd::SpeedButton13Click() { LoadList(lsbKeys); }
 void TfrmAdd::SpeedButton14Click() { lsbKeys.SetItems({}); }
@@ -580,8 +561,8 @@ void TfrmAdd::SpeedButton15Click() {
 
 void TfrmAdd::SpeedButton18Click() { AddDelay(lsbMouse); }
 void TfrmAdd::SpeedButton17Click() { RemoveSelected(lsbMouse); }
-void TfrmAdd::SpeedButton4Click() { MoveUp(lsbMouse); }
-void TfrmAdd::SpeedButton19Click() { MoveDown(lsbMouse); }
+void TfrmAdd::SpeedButton4Click() { MoveSelected(lsbMouse, MoveEntryUp); }
+void TfrmAdd::SpeedButton19Click() { MoveSelected(lsbMouse, MoveEntryDown); }
 void TfrmAdd::SpeedButton20Click() { SaveList(lsbMouse, kMouseListFileName); }
 void TfrmAdd::SpeedButton21Click() { LoadList(lsbMouse); }
 void TfrmAdd::SpeedButton22Click() { lsbMouse.SetItems({}); }

@@ -191,12 +191,16 @@ private:
     void AddUnique(TEdit& edit, TListBox& list, const std::string& what);
     void AddEntry(TListBox& list, const std::string& entry);
     void AddDelay(TListBox& list);
-    void MoveUp(TListBox& list);
-    void MoveDown(TListBox& list);
+    // Moves the selected entry with move (MoveEntryUp, MoveEntryDown).
+    void MoveSelected(TListBox& list, int (*move)(std::vector<std::string>&, int));
     void RemoveSelected(TListBox& list);
     void SaveList(TListBox& list, const char* fileName);
     void LoadList(TListBox& list);
     void LoadPayload(int i, int page);
+    // A choice of the key or mouse page: the pages' rule for it (ChooseWinType,
+    // ChooseRepeat, ChooseMRepeat) sets the text box that goes with it.
+    void ApplyChoice(void (*choose)(EditorPages&, const std::string&), const TComboBox& combo,
+                     std::string EditorPages::*text, TEdit& box);
 
     TEditorHost host_;
     HWND owner_;

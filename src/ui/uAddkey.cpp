@@ -1,6 +1,5 @@
 #include "ui/uAddkey.h"
 
-#include "platform/win32/Win32MessageLoop.h"
 #include "ui/Prompts.h"
 #include "ui/logic/EditorChecks.h"
 #include "ui/uAdd.h"
@@ -23,13 +22,7 @@ TfrmAddKey::TfrmAddKey(TfrmAdd& frmAdd) : frmAdd_(frmAdd) {
     RegisterWindowClass(kPickerClass, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE));
     const int dpi = ScreenDpi();
     font_ = MakeFont("Tahoma", 8, dpi);
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
-    RECT outer = {0, 0, Scale(kClientWidth, dpi), Scale(kClientHeight, dpi)};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    Create(exStyle, kPickerClass, "Add Key", style, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-           frmAdd.Handle());
-    CenterOnScreen(Handle(), outer.right - outer.left, outer.bottom - outer.top);
+    CreateModalForm(kPickerClass, "Add Key", kClientWidth, kClientHeight, dpi, frmAdd.Handle());
 
     const ControlSite site{Handle(), font_.Get(), dpi};
     Label1.Create(site, "Key(s):", 8, 10, 60, 14);
@@ -44,12 +37,9 @@ TfrmAddKey::TfrmAddKey(TfrmAdd& frmAdd) : frmAdd_(frmAdd) {
 }
 
 void TfrmAddKey::ShowModal() {
-    Win32MessageLoop loop;
     closed_ = false;
     SetFocus(txKey.Handle());
-    RunModal(loop, Handle(), frmAdd_.Handle(), closed_);
-    // A quit request met in this loop belongs to the program's main loop.
-    if (loop.Terminated()) PostQuitMessage(0);
+    RunModalInOwnLoop(Handle(), frmAdd_.Handle(), closed_);
 }
 
 void TfrmAddKey::SpeedButtonClick(int index) {

@@ -1,13 +1,9 @@
 // The About box on the real platform: its window, its note, and the
 // addresses its link and its donate picture hand to the shell.
-#include "platform/win32/Win32Shell.h"
-
-#include <windows.h>
+#include "win_test_support.h"
 
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "ui/Controls.h"
 #include "ui/uAbout.h"
@@ -15,6 +11,8 @@
 
 namespace kv {
 namespace {
+
+using win_test::ChildRect;
 
 class RecordingShell : public ShellApi {
 public:
@@ -31,13 +29,6 @@ public:
     std::vector<Opened> opened;
     std::vector<std::string> boxes;
 };
-
-RECT ChildRect(HWND child) {
-    RECT rc;
-    GetWindowRect(child, &rc);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
 
 void Clicked(HWND control, WORD code) {
     SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),

@@ -1,31 +1,20 @@
 #pragma once
 // Shared by the editor's Windows tests: prompts that answer from a script
-// and record what they were asked, a main window over a list file in a
-// temporary folder, and small readers of controls.
-#include "platform/win32/Win32Shell.h"
-
-#include <windows.h>
-#include <commctrl.h>
+// and record what they were asked, actions run from inside modal loops, list
+// file lines of enabled macros and the user's clicks, picks and typing.
+#include "win_test_support.h"
 
 #include <deque>
-#include <fstream>
 #include <functional>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
-
-#include "platform/win32/Win32MessageLoop.h"
-#include "ui/AppTitle.h"
-#include "ui/Application.h"
 #include "ui/Prompts.h"
-#include "ui/Win.h"
-#include "ui/uMain.h"
 
 namespace kv {
 namespace editor_test {
+
+using namespace win_test;
 
 struct Asked {
     std::string kind;  // "message", "confirm", "input", "file", "directory"
@@ -118,38 +107,10 @@ private:
     }
 };
 
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
-
+// A line of an enabled macro.
 inline std::string Line(std::uint32_t id, const std::string& kind, std::uint32_t hotKey, const std::string& data,
                         const std::string& description) {
-    return std::to_string(id) + ";-1;" + kind + ";" + std::to_string(hotKey) + ";" + data + ";" + description +
-           "@\r\n";
-}
-
-inline std::string CellText(HWND list, int row, int column) {
-    char buffer[512] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
-inline void SelectRow(HWND list, int row) {
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
+    return win_test::Line(id, "-1", kind, hotKey, data, description);
 }
 
 // A click on a push button, check box or flat button as the user makes it.
@@ -167,73 +128,6 @@ inline void Pick(HWND combo, int index) {
 inline void Type(HWND control, const std::string& text) {
     for (char c : text) SendMessageA(control, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
 }
-
-// The main window over a list file in a folder of its own.
-class MainWindowFixture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        dir_ = std::string(temp) + "kv-editor-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(counter_++);
-        CreateDirectoryA(dir_.c_str(), nullptr);
-        listPath_ = dir_ + "\\macrolist.lis";
-    }
-
-    void TearDown() override {
-        Stop();
-        for (const std::string& file : extraFiles_) DeleteFileA(file.c_str());
-        DeleteFileA(listPath_.c_str());
-        DeleteFileA((listPath_ + ".bak").c_str());
-        RemoveDirectoryA(dir_.c_str());
-    }
-
-    void Start(const std::string& listText = std::string()) {
-        if (!listText.empty()) WriteFile(listPath_, listText);
-        application_ = std::make_unique<Application>();
-        application_->Create(title_, nullptr, nullptr);
-        form_ = std::make_unique<TfrmKeyvaneMain>(loop_, *application_, listPath_);
-        Pump();
-    }
-
-    void Stop() {
-        form_.reset();
-        application_.reset();
-    }
-
-    void Pump(int passes = 5) {
-        for (int i = 0; i < passes; ++i) {
-            loop_.ProcessMessages();
-            Sleep(10);
-        }
-    }
-
-    // Pumps for at least ms milliseconds.
-    void PumpFor(DWORD ms) {
-        const DWORD start = GetTickCount();
-        while (GetTickCount() - start < ms) {
-            loop_.ProcessMessages();
-            Sleep(10);
-        }
-    }
-
-    std::string TempFile(const std::string& name) {
-        extraFiles_.push_back(dir_ + "\\" + name);
-        return extraFiles_.back();
-    }
-
-    TMacroBinding& Binding() { return form_->Binding(); }
-    HWND List() { return form_->ListView(); }
-
-    static inline int counter_ = 0;
-    const std::string title_ = ApplicationTitle(ExePath());
-    std::string dir_;
-    std::string listPath_;
-    std::vector<std::string> extraFiles_;
-    Win32MessageLoop loop_;
-    std::unique_ptr<Application> application_;
-    std::unique_ptr<TfrmKeyvaneMain> form_;
-};
 
 }  // namespace editor_test
 }  // namespace kv

@@ -1,36 +1,25 @@
 // The main window in this process on the real platform: its layout, menus,
 // list rows, tray icon, the shown-means-disabled rule and the messages it
 // shows. Message boxes and modal windows are answered by a watcher thread.
-#include <gtest/gtest.h>
+#include "win_test_support.h"
 
-// First: the shell's member names stay free of <windows.h>'s macros.
-#include "platform/win32/Win32Shell.h"
-
-#include <windows.h>
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <atomic>
 #include <cstddef>
-#include <fstream>
-#include <memory>
 #include <mutex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "hotkeys/HotKeyText.h"
 #include "platform/win32/Win32HotKeyApi.h"
-#include "platform/win32/Win32MessageLoop.h"
-#include "ui/AppTitle.h"
-#include "ui/Application.h"
-#include "ui/Win.h"
-#include "ui/uMain.h"
 
 namespace kv {
 namespace {
+
+using namespace win_test;
 
 // Shortcuts no other test of this program uses: Ctrl+Shift+Alt with F13..F15.
 constexpr std::uint32_t kF13 = 0xE07C;
@@ -123,46 +112,6 @@ bool TrayIconPresent(HWND window) {
     return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::string Line(std::uint32_t id, const char* enabled, const char* kind, std::uint32_t hotKey, const char* data,
-                 const char* description) {
-    return std::to_string(id) + ";" + enabled + ";" + kind + ";" + std::to_string(hotKey) + ";" + data + ";" +
-           description + "@\r\n";
-}
-
-std::string CellText(HWND list, int row, int column) {
-    char buffer[512] = {};
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof(buffer);
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
-int RowCount(HWND list) { return int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0)); }
-
-void SelectRow(HWND list, int row) {
-    LVITEMA item = {};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
-
-// The bounds of a child window in its parent's client coordinates.
-RECT ChildRect(HWND child) {
-    RECT rc;
-    GetWindowRect(child, &rc);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 std::vector<std::string> MenuTexts(HMENU menu) {
     std::vector<std::string> texts;
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -173,61 +122,18 @@ std::vector<std::string> MenuTexts(HMENU menu) {
     return texts;
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        dir_ = std::string(temp) + "kv-main-window-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(counter_++);
-        CreateDirectoryA(dir_.c_str(), nullptr);
-        listPath_ = dir_ + "\\macrolist.lis";
-    }
-
-    void TearDown() override {
-        form_.reset();
-        application_.reset();
-        DeleteFileA(listPath_.c_str());
-        DeleteFileA((listPath_ + ".bak").c_str());
-        RemoveDirectoryA(dir_.c_str());
-    }
-
-    // Starts the window over a list file with this text (none when null).
-    void Start(const char* listText) {
-        if (listText) std::ofstream(listPath_, std::ios::binary) << listText;
-        application_ = std::make_unique<Application>();
-        application_->Create(title_, nullptr, nullptr);
-        form_ = std::make_unique<TfrmKeyvaneMain>(loop_, *application_, listPath_);
-        Pump();
-    }
-
-    void Pump() {
-        for (int i = 0; i < 5; ++i) {
-            loop_.ProcessMessages();
-            Sleep(10);
-        }
-    }
-
     void Command(UINT id) {
         SendMessageA(form_->Handle(), WM_COMMAND, id, 0);
         Pump();
     }
 
     bool Shown() const { return IsWindowVisible(form_->Handle()) != FALSE; }
-
-    static int counter_;
-    const std::string title_ = ApplicationTitle(ExePath());
-    std::string dir_;
-    std::string listPath_;
-    Win32MessageLoop loop_;
-    std::unique_ptr<Application> application_;
-    std::unique_ptr<TfrmKeyvaneMain> form_;
 };
 
-int MainWindowTest::counter_ = 0;
-
 TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
-    Start(nullptr);
+    Start();
     const HWND main = form_->Handle();
     char className[64] = {};
     GetClassNameA(main, className, sizeof(className));
@@ -306,7 +212,7 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
 }
 
 TEST_F(MainWindowTest, MenusHoldTheVisibleItemsInOrder) {
-    Start(nullptr);
+    Start();
     const HMENU bar = GetMenu(form_->Handle());
     EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"File", "Edit", "Help"}));
     EXPECT_EQ(MenuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"New", "-", "Import", "Export", "-", "Exit"}));
@@ -322,7 +228,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     const std::string text = Line(1, "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
                              Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +
                              Line(3, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut");
-    Start(text.c_str());
+    Start(text);
     const HWND list = form_->ListView();
     ASSERT_EQ(RowCount(list), 3);
     Win32HotKeyApi api;
@@ -350,7 +256,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
 }
 
 TEST_F(MainWindowTest, TrayRecordHasTheFirstVersionsSize) {
-    Start(nullptr);
+    Start();
     const NOTIFYICONDATAA& data = form_->TrayIconData().Data();
     EXPECT_EQ(data.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
 #ifndef _WIN64
@@ -364,7 +270,7 @@ TEST_F(MainWindowTest, TrayRecordHasTheFirstVersionsSize) {
 }
 
 TEST_F(MainWindowTest, IconComesBackWhenTheShellRestarts) {
-    Start(nullptr);
+    Start();
     const HWND main = form_->Handle();
     ASSERT_TRUE(TrayIconPresent(main));
     // A restarted shell knows no icons.
@@ -377,7 +283,7 @@ TEST_F(MainWindowTest, IconComesBackWhenTheShellRestarts) {
 
 TEST_F(MainWindowTest, DestroyRemovesTheIconAndReleasesEveryShortcut) {
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "") + Line(0, "-1", "RUNPRG", kF14, "y.exe", "");
-    Start(text.c_str());
+    Start(text);
     const HWND main = form_->Handle();
     form_.reset();
     EXPECT_FALSE(TrayIconPresent(main));
@@ -390,7 +296,7 @@ TEST_F(MainWindowTest, DestroyRemovesTheIconAndReleasesEveryShortcut) {
 TEST_F(MainWindowTest, LoadStoppedByAMalformedLineStillAddsTheIcon) {
     WindowWatcher watcher;
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "ok") + "0;-1;RUNPRG\r\n";
-    Start(text.c_str());
+    Start(text);
     EXPECT_TRUE(TrayIconPresent(form_->Handle()));
     EXPECT_EQ(RowCount(form_->ListView()), 1);
     const std::vector<SeenWindow> seen = watcher.Seen();
@@ -402,7 +308,7 @@ TEST_F(MainWindowTest, LoadStoppedByAMalformedLineStillAddsTheIcon) {
 TEST_F(MainWindowTest, LoadStoppedByAConversionErrorShowsAnErrorBoxAndStillAddsTheIcon) {
     WindowWatcher watcher;
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "ok") + Line(0, "yes", "RUNPRG", kF14, "y", "");
-    Start(text.c_str());
+    Start(text);
     EXPECT_TRUE(TrayIconPresent(form_->Handle()));
     EXPECT_EQ(RowCount(form_->ListView()), 1);
     const std::vector<SeenWindow> seen = watcher.Seen();
@@ -412,7 +318,7 @@ TEST_F(MainWindowTest, LoadStoppedByAConversionErrorShowsAnErrorBoxAndStillAddsT
 }
 
 TEST_F(MainWindowTest, ShownMeansDisabled) {
-    Start(nullptr);
+    Start();
     const HWND main = form_->Handle();
     const HWND app = application_->Handle();
 
@@ -473,7 +379,7 @@ TEST_F(MainWindowTest, ShownMeansDisabled) {
 }
 
 TEST_F(MainWindowTest, TrayToggleChangesTheFlagButNotTheButtons) {
-    Start(nullptr);
+    Start();
     form_->Show1Click();
     Pump();
     ASSERT_TRUE(form_->AllDisabled());
@@ -489,7 +395,7 @@ TEST_F(MainWindowTest, TrayToggleChangesTheFlagButNotTheButtons) {
 }
 
 TEST_F(MainWindowTest, OnlyTheExactShowWindowTextShowsTheWindow) {
-    Start(nullptr);
+    Start();
     auto send = [&](const char* text, DWORD size) {
         COPYDATASTRUCT data = {0, size, const_cast<char*>(text)};
         const LRESULT result = SendMessageA(form_->Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data));
@@ -509,7 +415,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "a.exe", "first") +
                              Line(0, "-1", "RUNPRG", kF14, "b.exe", "second") +
                              Line(0, "-1", "RUNPRG", kF15, "c.exe", "third");
-    Start(text.c_str());
+    Start(text);
     const HWND list = form_->ListView();
     // Without a selection nothing happens.
     Command(TfrmKeyvaneMain::cmDelete1);
@@ -531,7 +437,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
 TEST_F(MainWindowTest, EditWithoutSelectionDoesNothingAndWithOneSetsTheEditedSlot) {
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "a.exe", "first") +
                              Line(0, "-1", "RUNPRG", kF14, "b.exe", "second");
-    Start(text.c_str());
+    Start(text);
     form_->Binding().table.EditIndex = -1;
     Command(TfrmKeyvaneMain::cmEdit2);
     EXPECT_EQ(form_->Binding().table.EditIndex, -1);
@@ -542,7 +448,7 @@ TEST_F(MainWindowTest, EditWithoutSelectionDoesNothingAndWithOneSetsTheEditedSlo
 }
 
 TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
-    Start(nullptr);
+    Start();
     WindowWatcher watcher;
     form_->Settings2Click();  // returns once the watcher has closed it
     const std::vector<SeenWindow> seen = watcher.Seen();
@@ -555,7 +461,7 @@ TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
 }
 
 TEST_F(MainWindowTest, ExitEndsTheMessageLoop) {
-    Start(nullptr);
+    Start();
     Command(TfrmKeyvaneMain::cmExit1);
     EXPECT_TRUE(loop_.Terminated());
 }

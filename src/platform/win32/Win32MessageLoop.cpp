@@ -36,16 +36,8 @@ void Win32MessageLoop::WaitForMessage(std::uint32_t timeoutMs) {
 }
 
 int Win32MessageLoop::Run() {
-    MSG msg;
-    while (!terminated_) {
-        const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            OnQuit(msg);
-            break;
-        }
-        if (got < 0) break;
-        Dispatch(msg);
-    }
+    const bool never = false;  // the main loop is a modal loop that is never done
+    RunUntil(never);
     return exitCode_;
 }
 

@@ -7,6 +7,20 @@ namespace {
 
 const std::string kWorkedLine = "49320;-1;RUNPRG;24692;C:\\Tools\\notes.exe;Open notes@\r\n";
 
+UserMessage Error(const std::string& text) { return {text, true}; }
+UserMessage Notice(const std::string& text) { return {text, false}; }
+
+// Whether an operation reported exactly this one message.
+testing::AssertionResult OneMessage(const ListFileResult& result, const UserMessage& expected) {
+    if (result.messages.size() == 1 && result.messages[0].text == expected.text &&
+        result.messages[0].isError == expected.isError) {
+        return testing::AssertionSuccess();
+    }
+    testing::AssertionResult failure = testing::AssertionFailure() << "reported:";
+    for (const UserMessage& m : result.messages) failure << "\n  " << (m.isError ? "error " : "notice ") << m.text;
+    return failure;
+}
+
 class ListFileTest : public testing::Test {
 protected:
     ListFileResult Load() { return LoadHotKFile(listPath, *table, lines, registrar.Fn()); }
@@ -98,9 +112,7 @@ TEST_F(ListFileTest, MalformedLineStopsTheLoadAndLeavesTheFile) {
         WriteBytes(listPath, original);
         ListFileResult result = Load();
         EXPECT_FALSE(result.completed);
-        ASSERT_EQ(result.messages.size(), 1u);
-        EXPECT_EQ(result.messages[0].text, c.message.text);
-        EXPECT_EQ(result.messages[0].isError, c.message.isError);
+        EXPECT_TRUE(OneMessage(result, c.message));
         EXPECT_EQ(table->MacroCount, 1);
         EXPECT_EQ(Slot(0).Description, "one");
         EXPECT_EQ(registrar.calls, 1);  // none for the failing line
@@ -242,9 +254,7 @@ TEST_F(ListFileTest, InvalidImportKeepsWhatWasAppendedButDoesNotSave) {
     WriteBytes(importPath, Record(7, 200, "x", "fine") + "8;-1;RUNPRG;300\r\n" + Record(9, 400, "z", "unread"));
     ListFileResult result = Import(importPath);
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Invalid file:" + importPath);
-    EXPECT_FALSE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Notice("Invalid file:" + importPath)));
     EXPECT_EQ(table->MacroCount, 2);
     EXPECT_EQ(Slot(1).Description, "fine");
     EXPECT_EQ(ReadBytes(listPath), before);
@@ -256,9 +266,7 @@ TEST_F(ListFileTest, ExportCopiesTheLinesOfTheListFile) {
     WriteBytes(exportPath, "old content that is longer than the new one\r\n");
     ListFileResult result = ExportHotkeyList(listPath, exportPath);
     EXPECT_TRUE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Export succesfully completed.");
-    EXPECT_FALSE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Notice("Export succesfully completed.")));
     EXPECT_EQ(ReadBytes(exportPath), "a;b\r\nc;d\r\n");
 }
 
@@ -266,9 +274,7 @@ TEST_F(ListFileTest, ExportWithoutListFileReportsTheOpenError) {
     const std::string exportPath = folder.File("export.lis");
     ListFileResult result = ExportHotkeyList(listPath, exportPath);
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Cannot open file \"" + listPath + "\". No such file or directory");
-    EXPECT_TRUE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Error("Cannot open file \"" + listPath + "\". No such file or directory")));
     EXPECT_FALSE(Exists(exportPath));
 }
 
@@ -279,10 +285,8 @@ TEST_F(ListFileTest, FailedSaveLeavesThePreviousFileAndSaysSo) {
     std::filesystem::create_directory(listPath + ".tmp");
     ListFileResult result = Save();
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Cannot create file \"" + listPath +
-                                           "\". Is a directory. The previous list file was left unchanged");
-    EXPECT_TRUE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + listPath +
+                                         "\". Is a directory. The previous list file was left unchanged")));
     EXPECT_EQ(ReadBytes(listPath), kWorkedLine);
 
     // The next successful save writes the change.
@@ -296,9 +300,7 @@ TEST_F(ListFileTest, SaveIntoAMissingFolderReportsTheCreateError) {
     Add(100, "a", "one");
     ListFileResult result = MemToFile(*table, path, lines);
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Cannot create file \"" + path + "\". No such file or directory");
-    EXPECT_TRUE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + path + "\". No such file or directory")));
 }
 
 TEST_F(ListFileTest, FailedDeleteChangesNothing) {
@@ -321,10 +323,8 @@ TEST_F(ListFileTest, LoadStopsAtTheTableLimit) {
     WriteBytes(listPath, original);
     ListFileResult result = Load();
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text,
-              "The macro list is full (1000 macros). Loading stopped before line 1001 of " + listPath + ".");
-    EXPECT_FALSE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Notice("The macro list is full (1000 macros). Loading stopped before line 1001 of " +
+                                          listPath + ".")));
     EXPECT_EQ(table->MacroCount, kMaxMacros);
     EXPECT_EQ(Slot(kMaxMacros - 1).Description, "m999");
     EXPECT_EQ(ReadBytes(listPath), original);
@@ -338,9 +338,8 @@ TEST_F(ListFileTest, ImportStopsAtTheTableLimitAndSavesWhatFitted) {
                                Record(3, 5002, "z", "too many"));
     ListFileResult result = Import(importPath);
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text,
-              "The macro list is full (1000 macros). Import stopped before line 2 of " + importPath + ".");
+    EXPECT_TRUE(OneMessage(
+        result, Notice("The macro list is full (1000 macros). Import stopped before line 2 of " + importPath + ".")));
     EXPECT_EQ(table->MacroCount, kMaxMacros);
     EXPECT_EQ(Slot(kMaxMacros - 1).Description, "last");
     EXPECT_EQ(SplitLines(ReadBytes(listPath)).size(), static_cast<std::size_t>(kMaxMacros));
@@ -348,8 +347,8 @@ TEST_F(ListFileTest, ImportStopsAtTheTableLimitAndSavesWhatFitted) {
     // A full table takes nothing more.
     result = Import(importPath);
     EXPECT_FALSE(result.completed);
-    EXPECT_EQ(result.messages[0].text,
-              "The macro list is full (1000 macros). Import stopped before line 1 of " + importPath + ".");
+    EXPECT_TRUE(OneMessage(
+        result, Notice("The macro list is full (1000 macros). Import stopped before line 1 of " + importPath + ".")));
     EXPECT_EQ(table->MacroCount, kMaxMacros);
 }
 
@@ -361,11 +360,9 @@ TEST_F(ListFileTest, FirstSaveAfterAPartialLoadKeepsTheOriginalFile) {
 
     ListFileResult result = Save();
     EXPECT_TRUE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text,
-              "The list file had lines that were not loaded. A copy of the original file was kept as " + listPath +
-                  ".bak.");
-    EXPECT_FALSE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(
+        result, Notice("The list file had lines that were not loaded. A copy of the original file was kept as " +
+                       listPath + ".bak.")));
     EXPECT_EQ(ReadBytes(listPath + ".bak"), original);
     EXPECT_EQ(SplitLines(ReadBytes(listPath)).size(), 2u);
     EXPECT_FALSE(table->KeepOriginalOnSave);
@@ -395,10 +392,8 @@ TEST_F(ListFileTest, SaveIsRefusedWhenTheCopyCannotBeMade) {
     Add(400, "d", "added");
     ListFileResult result = Save();
     EXPECT_FALSE(result.completed);
-    ASSERT_EQ(result.messages.size(), 1u);
-    EXPECT_EQ(result.messages[0].text, "Cannot create file \"" + listPath +
-                                           ".bak\". Is a directory. The previous list file was left unchanged");
-    EXPECT_TRUE(result.messages[0].isError);
+    EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + listPath +
+                                         ".bak\". Is a directory. The previous list file was left unchanged")));
     EXPECT_EQ(ReadBytes(listPath), original);
     EXPECT_TRUE(table->KeepOriginalOnSave);
 }

@@ -115,29 +115,47 @@ TEST_P(PageBuilders, BuildThePayloadAndLoadItBack) {
 INSTANTIATE_TEST_SUITE_P(EveryKind, PageBuilders, ::testing::ValuesIn(kBuildCases),
                          [](const ::testing::TestParamInfo<BuildCase>& info) { return info.param.name; });
 
-TEST(PageLoaders, KeyEventsActiveOnceDisablesNameAndCount) {
+// A stored key payload and the key page a new editor shows once it is loaded.
+struct KeyPageLoad {
+    const char* name;
+    const char* payload;
+    const char* winType;
+    const char* windowName;
+    bool windowNameEnabled;
+    const char* repeat;
+    const char* times;
+    bool countEnabled;
+    Entries keys;
+};
+
+const KeyPageLoad kKeyPageLoads[] = {
+    {"ActiveOnceDisablesNameAndCount", "Active Window|Active Window|Once|0|{F1}|abc", "Active Window",
+     "Active Window", false, "Once", "0", false, {"{F1}", "abc"}},
+    {"OtherTextsMeanCustomWindowAndRepeat", "Some Window|Notepad|Twice|7|a", "Custom Window", "Notepad", true,
+     "Repeat", "7", true, {"a"}},
+    // A blank window name written by an old version vanished in the payload;
+    // the fields then shift, as the file reader sees them.
+    {"BlankHeaderFieldShiftsTheRest", "Custom Window||Once|0|{F1}", "Custom Window", "Once", true, "Repeat", "{F1}",
+     true, {}},
+};
+
+class KeyPageLoads : public ::testing::TestWithParam<KeyPageLoad> {};
+
+TEST_P(KeyPageLoads, ShowTheHeaderAndTheItems) {
+    const KeyPageLoad& c = GetParam();
     EditorPages p;
-    LoadPagePayload(p, pgKeyEvents, "Active Window|Active Window|Once|0|{F1}|abc");
-    EXPECT_EQ(p.cbWinType, "Active Window");
-    EXPECT_EQ(p.txWindowName, "Active Window");
-    EXPECT_FALSE(WindowNameEnabled(p));
-    EXPECT_EQ(p.cbRepeat, "Once");
-    EXPECT_EQ(p.txTimes, "0");
-    EXPECT_FALSE(KeyCountEnabled(p));
-    EXPECT_EQ(p.lsbKeys, (Entries{"{F1}", "abc"}));
+    LoadPagePayload(p, pgKeyEvents, c.payload);
+    EXPECT_EQ(p.cbWinType, c.winType);
+    EXPECT_EQ(p.txWindowName, c.windowName);
+    EXPECT_EQ(WindowNameEnabled(p), c.windowNameEnabled);
+    EXPECT_EQ(p.cbRepeat, c.repeat);
+    EXPECT_EQ(p.txTimes, c.times);
+    EXPECT_EQ(KeyCountEnabled(p), c.countEnabled);
+    EXPECT_EQ(p.lsbKeys, c.keys);
 }
 
-TEST(PageLoaders, KeyEventsOtherTextsMeanCustomWindowAndRepeat) {
-    EditorPages p;
-    LoadPagePayload(p, pgKeyEvents, "Some Window|Notepad|Twice|7|a");
-    EXPECT_EQ(p.cbWinType, "Custom Window");
-    EXPECT_EQ(p.txWindowName, "Notepad");
-    EXPECT_TRUE(WindowNameEnabled(p));
-    EXPECT_EQ(p.cbRepeat, "Repeat");
-    EXPECT_EQ(p.txTimes, "7");
-    EXPECT_TRUE(KeyCountEnabled(p));
-    EXPECT_EQ(p.lsbKeys, Entries{"a"});
-}
+INSTANTIATE_TEST_SUITE_P(PageLoaders, KeyPageLoads, ::testing::ValuesIn(kKeyPageLoads),
+                         [](const ::testing::TestParamInfo<KeyPageLoad>& info) { return info.param.name; });
 
 TEST(PageLoaders, MouseEvents) {
     EditorPages p;
@@ -245,17 +263,6 @@ TEST(PageLoaders, ShortPayloadsKeepTheDefaultsOfMissingFields) {
     EXPECT_EQ(procMisc(none), "Restart Windows|-1");
     LoadPagePayload(none, pgWindowActions, "");
     EXPECT_EQ(procWindowAction(none), "Minimize all Windows");
-}
-
-// A blank window name written by an old version vanished in the payload;
-// the fields then shift, as the file reader sees them.
-TEST(PageLoaders, BlankHeaderFieldShiftsTheRest) {
-    EditorPages p;
-    LoadPagePayload(p, pgKeyEvents, "Custom Window||Once|0|{F1}");
-    EXPECT_EQ(p.txWindowName, "Once");
-    EXPECT_EQ(p.cbRepeat, "Repeat");
-    EXPECT_EQ(p.txTimes, "{F1}");
-    EXPECT_TRUE(p.lsbKeys.empty());
 }
 
 TEST(PageChoices, WinTypeAndRepeatHandlers) {
