@@ -52,6 +52,10 @@ public:
     // Finds the top-level window with exactly this title and brings it to the
     // front; false when there is none.
     virtual bool ActivateWindowByTitle(const std::string& title) = 0;
+
+    // True while the user holds Shift, Ctrl, Alt or a Windows key down (the
+    // keyboard's asynchronous state, GetAsyncKeyState).
+    virtual bool IsModifierKeyHeld() = 0;
 };
 
 }  // namespace kv

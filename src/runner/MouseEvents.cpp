@@ -137,6 +137,7 @@ void pMouseEvent(InputContext& context, const std::string& ActionData) {
         times = RepeatTimes(fields[1]);
     }
 
+    WaitForModifierRelease(context);
     for (int pass = 0; pass < times; ++pass) {
         for (size_t item = firstItem; item < fields.size(); ++item) PlayMouseItem(context, fields[item]);
     }

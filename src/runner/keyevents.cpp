@@ -300,10 +300,19 @@ bool SendKeySequence(InputContext& context, const std::string& text, bool wait) 
     return sender.Send(text);
 }
 
+void WaitForModifierRelease(InputContext& context) {
+    const std::uint32_t start = context.loop.TickCount();
+    while (context.input.IsModifierKeyHeld() &&
+           context.loop.TickCount() - start < std::uint32_t(kModifierReleaseTimeoutMs)) {
+        Delay(context.loop, 10);
+    }
+}
+
 void pKeyEvent(InputContext& context, const std::string& ActionData) {
     const std::vector<std::string> fields = Split(ActionData, '|');
     KeyMacroHeader header;
     if (!ReadKeyHeader(fields, header)) return;
+    WaitForModifierRelease(context);
 
     if (header.customWindow) {
         if (header.windowName.empty()) {

@@ -45,6 +45,12 @@ bool SendKeySequence(InputContext& context, const std::string& text, bool wait);
 // when it is a positive number, once otherwise.
 int RepeatTimes(const std::string& count);
 
+// A macro starts while the user still holds its shortcut: typed keys and
+// clicks would then carry the user's Ctrl, Shift or Alt. Waits, dispatching
+// messages, until those keys are up, for at most kModifierReleaseTimeoutMs.
+constexpr std::int32_t kModifierReleaseTimeoutMs = 2000;
+void WaitForModifierRelease(InputContext& context);
+
 // Player of the KEYEVN action: target window, repeat mode and count, then
 // key items and delay items.
 void pKeyEvent(InputContext& context, const std::string& ActionData);

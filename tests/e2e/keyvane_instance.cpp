@@ -90,7 +90,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
-void PressShortcut(std::uint32_t hotKey) {
+void PressShortcut(std::uint32_t hotKey) { PressShortcut(hotKey, 0); }
+
+void PressShortcut(std::uint32_t hotKey, DWORD holdMs) {
     std::vector<WORD> modifiers;
     if (hotKey & 0x4000) modifiers.push_back(VK_CONTROL);
     if (hotKey & 0x2000) modifiers.push_back(VK_SHIFT);
@@ -101,6 +103,11 @@ void PressShortcut(std::uint32_t hotKey) {
     for (WORD m : modifiers) inputs.push_back(KeyInput(m, false));
     inputs.push_back(KeyInput(key, false));
     inputs.push_back(KeyInput(key, true));
+    if (holdMs > 0) {
+        SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+        inputs.clear();
+        Sleep(holdMs);
+    }
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(KeyInput(*it, true));
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }

@@ -36,6 +36,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // Presses the combination of a packed shortcut value through SendInput.
 void PressShortcut(std::uint32_t hotKey);
+// As a person does: the modifiers stay down for holdMs after the key's press.
+void PressShortcut(std::uint32_t hotKey, DWORD holdMs);
 // Whether nobody holds the combination: a registration of our own succeeds.
 bool ShortcutIsFree(std::uint32_t hotKey);
 

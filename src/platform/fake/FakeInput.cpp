@@ -133,4 +133,10 @@ std::vector<std::uint8_t> FakeInput::HeldKeys() const {
     return held;
 }
 
+bool FakeInput::IsModifierKeyHeld() {
+    if (modifierHeldPolls <= 0) return false;
+    --modifierHeldPolls;
+    return true;
+}
+
 }  // namespace kv

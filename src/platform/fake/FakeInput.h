@@ -53,6 +53,10 @@ public:
     void GetVirtualScreen(Point& topLeft, Point& bottomRight) override;
 
     bool ActivateWindowByTitle(const std::string& title) override;
+    // Answers true for the next modifierHeldPolls calls: the user still holds
+    // the shortcut's modifiers for that long.
+    bool IsModifierKeyHeld() override;
+    int modifierHeldPolls = 0;
 
     // The virtual keys that are down now, in ascending order.
     std::vector<std::uint8_t> HeldKeys() const;

@@ -35,6 +35,7 @@ BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM param) {
 
 void Win32Input::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
     keybd_event(virtualKey, scanCode, flags, 0);
+    keyStateRefreshed_ = GetTickCount();
 }
 
 std::uint16_t Win32Input::VkKeyScan(char character) {
@@ -73,6 +74,7 @@ void Win32Input::SetCursorPos(Point point) {
 
 void Win32Input::MouseEvent(std::uint32_t flags, std::uint32_t data) {
     mouse_event(flags, 0, 0, data, 0);
+    keyStateRefreshed_ = GetTickCount();
 }
 
 void Win32Input::GetVirtualScreen(Point& topLeft, Point& bottomRight) {
@@ -88,7 +90,27 @@ bool Win32Input::ActivateWindowByTitle(const std::string& title) {
     if (!search.found) return false;
     if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
     SetForegroundWindow(search.found);
+    // The window's thread sets its focus while it handles the activation;
+    // keys sent before that would reach no control and be lost. A message
+    // sent after the activation returns once the activation has been handled.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &ignored);
     return true;
+}
+
+bool Win32Input::IsModifierKeyHeld() {
+    // Wine answers GetAsyncKeyState from a per-thread copy of the key state
+    // for 50 ms after it was last read, which every query and every injected
+    // event does, while the user's keys go to another program. Until a fresh
+    // answer can be had the keys count as still held, and the caller polls
+    // again a little later.
+    const DWORD now = GetTickCount();
+    if (keyStateRefreshed_ && now - *keyStateRefreshed_ < kFreshKeyStateMs) return true;
+    keyStateRefreshed_ = now;
+    for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN}) {
+        if (GetAsyncKeyState(key) & 0x8000) return true;
+    }
+    return false;
 }
 
 }  // namespace kv

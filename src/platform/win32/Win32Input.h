@@ -1,6 +1,8 @@
 #pragma once
 // Synthetic keyboard and mouse input, the keyboard layout and the cursor
 // through user32.
+#include <optional>
+
 #include "platform/InputApi.h"
 
 namespace kv {
@@ -21,6 +23,12 @@ public:
     // The first visible top-level window whose title equals the text, case
     // included; restored when minimised.
     bool ActivateWindowByTitle(const std::string& title) override;
+    bool IsModifierKeyHeld() override;
+
+private:
+    static constexpr unsigned long kFreshKeyStateMs = 60;
+    // When this thread's copy of the key state was last refreshed.
+    std::optional<unsigned long> keyStateRefreshed_;
 };
 
 }  // namespace kv

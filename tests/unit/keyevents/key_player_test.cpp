@@ -1,5 +1,6 @@
 #include "InputFixture.h"
 #include "model/Convert.h"
+#include "runner/MouseEvents.h"
 
 namespace kv {
 namespace {
@@ -90,6 +91,46 @@ TEST_F(KeyPlayerTest, ZeroDelayIsAKeyItem) {
     EXPECT_EQ(input.keys, Tap('A'));
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, "Invalid Key Name");
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// The macro starts while the user still holds the shortcut (Ctrl+Shift):
+// typing then would send Ctrl+Shift+letters. The players wait for the release.
+class ModifierReleaseTest : public InputFixture {};
+
+TEST_F(ModifierReleaseTest, KeysWaitUntilTheUserLetsGoOfTheShortcut) {
+    input.modifierHeldPolls = 5;
+    pKeyEvent(context, "Active Window|Active Window|Once|0|a");
+    ASSERT_FALSE(input.keys.empty());
+    EXPECT_EQ(input.modifierHeldPolls, 0);
+    EXPECT_GE(loop.tick, 50u);  // five polls, 10 ms apart
+    EXPECT_EQ(input.keys, Tap('A'));
+}
+
+TEST_F(ModifierReleaseTest, ClicksWaitToo) {
+    input.modifierHeldPolls = 3;
+    pMouseEvent(context, "Once|0|{LBUTTON}");
+    ASSERT_FALSE(input.mouse.empty());
+    EXPECT_GE(input.mouse.front().tick, 30u);
+}
+
+TEST_F(ModifierReleaseTest, AModifierHeldOnGivesUpAfterTheTimeOut) {
+    input.modifierHeldPolls = 1000000;
+    pKeyEvent(context, "Active Window|Active Window|Once|0|a");
+    EXPECT_EQ(input.keys, Tap('A'));
+    EXPECT_GE(loop.tick, std::uint32_t(kModifierReleaseTimeoutMs));
+    EXPECT_LT(loop.tick, std::uint32_t(kModifierReleaseTimeoutMs) + 100);
+}
+
+TEST_F(ModifierReleaseTest, NothingHeldStartsAtOnce) {
+    pKeyEvent(context, "Active Window|Active Window|Once|0|a");
+    EXPECT_EQ(loop.tick, 0u);
+    EXPECT_TRUE(loop.waits.empty());
 }
 
 }  // namespace
