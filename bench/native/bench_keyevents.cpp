@@ -22,8 +22,8 @@ public:
 
 class SilentShell : public kv::ShellApi {
 public:
-    void ShellExecute(kv::WindowHandle, const std::string&, const std::string&) override {}
-    void MessageBox(const std::string&, const std::string&, kv::MessageIcon) override {}
+    void ShellOpen(kv::WindowHandle, const std::string&, const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, kv::MessageIcon) override {}
 };
 
 // A long key item mixing plain text, capitals, modifiers, groups, named keys

@@ -2,9 +2,6 @@
 // Shared by the benchmarks that measure the real keyvane.exe from outside:
 // a fresh folder with a copy of the program and a list file, starting and
 // ending the program, shortcut presses and the clock.
-// First: it keeps the shell's member names free of <windows.h>'s macros.
-#include "ui/uMain.h"
-
 #include <windows.h>
 #include <shellapi.h>
 
@@ -16,6 +13,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "ui/uMain.h"
 
 namespace kvbench {
 

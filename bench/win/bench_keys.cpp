@@ -11,15 +11,12 @@
 
 #include <windows.h>
 
-#undef MessageBox
-#undef ShellExecute
-
 namespace {
 
 class SilentShell : public kv::ShellApi {
 public:
-    void ShellExecute(kv::WindowHandle, const std::string&, const std::string&) override {}
-    void MessageBox(const std::string& text, const std::string&, kv::MessageIcon) override {
+    void ShellOpen(kv::WindowHandle, const std::string&, const std::string&) override {}
+    void ShowMessage(const std::string& text, const std::string&, kv::MessageIcon) override {
         std::fprintf(stderr, "box: %s\n", text.c_str());
     }
 };

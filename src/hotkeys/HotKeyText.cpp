@@ -31,12 +31,12 @@ bool IsExtendedKey(unsigned key) {
 }
 
 std::string KeyName(HotKeyApi& api, unsigned key) {
-    std::uint32_t scanCode = api.MapVirtualKey(key, kMapVkToScanCode);
+    std::uint32_t scanCode = api.MapVirtualKeyCode(key, kMapVkToScanCode);
     std::uint32_t keyData = scanCode << 16;
     if (IsExtendedKey(key)) keyData |= kKeyDataExtended;
 
     std::string name;
-    if (keyData != 0) name = api.GetKeyNameText(static_cast<std::int32_t>(keyData));
+    if (keyData != 0) name = api.KeyNameText(static_cast<std::int32_t>(keyData));
     // The platform often names a multimedia key by the letter that shares its
     // scan code, or not at all.
     if (name.size() <= 1 && IsMultimediaKey(key)) name = MultimediaKeyName(key);

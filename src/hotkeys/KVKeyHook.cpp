@@ -20,7 +20,7 @@ std::uint32_t HotKeyFromMessage(std::intptr_t lParam) {
 }  // namespace
 
 bool IsHotKeyAvailable(HotKeyApi& api, std::uint32_t hotKey) {
-    std::uint16_t atom = api.AddAtom(kProbeAtomName);
+    std::uint16_t atom = api.AddGlobalAtom(kProbeAtomName);
     std::uint16_t key;
     unsigned modifiers;
     SplitHotKey(hotKey, key, modifiers);
@@ -47,7 +47,7 @@ std::uint16_t TKVKeyHook::AddHotKey(std::uint32_t hotKey) {
     unsigned modifiers;
     SplitHotKey(hotKey, key, modifiers);
 
-    std::uint16_t atom = api_.AddAtom(kAtomPrefix + std::to_string(hotKey));
+    std::uint16_t atom = api_.AddGlobalAtom(kAtomPrefix + std::to_string(hotKey));
     // Without an atom there is no id to report: registering under id 0 would
     // leave a registration that nobody can name or release.
     if (atom == 0) return 0;

@@ -14,6 +14,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The text of an error box: the error's own text with a full stop added
+// (none when it already ends with one).
+inline std::string ErrorBoxText(const std::string& text) {
+    if (!text.empty() && text.back() == '.') return text;
+    return text + ".";
+}
+
 // The standard integer syntax: leading spaces, an optional "+" or "-", then
 // decimal digits, or hexadecimal digits after "$" or "0x". Nothing may
 // follow, not even a space. Fails on an empty text and on overflow of a

@@ -157,8 +157,10 @@ ListFileResult ImportHotkeyList(const std::string& importPath, MacroTable& table
             break;
         }
         if (!AppendRecord(lines[i], table, registerHotKey, "Invalid file:" + importPath, result)) {
+            // What was appended stays, and is saved like the rest: the file
+            // must mirror the table, or the next delete would lose it.
             result.completed = false;
-            return result;
+            break;
         }
     }
     Append(result, MemToFile(table, listPath, lineList));

@@ -61,9 +61,9 @@ ListFileResult DeleteSelectedHotkey(int selectedRow, MacroTable& table, std::vec
                                     const RegisterHotKeyFn& registerHotKey);
 
 // Appends the macros of importPath to the table, registering each, and saves
-// the list. A malformed line or conversion error stops it without saving
-// (macros appended so far stay); a full table stops it and saves what was
-// appended. A missing file imports nothing.
+// the list. A malformed line, a conversion error or a full table stops it;
+// the macros appended so far stay and are saved. A missing file imports
+// nothing.
 ListFileResult ImportHotkeyList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
                                 const std::string& listPath, const RegisterHotKeyFn& registerHotKey);
 

@@ -21,7 +21,7 @@ public:
     // GlobalAddAtomA: the same name (compared without case) gives the same
     // atom while it exists, with one more reference; atoms lie in
     // 0xC000..0xFFFF. 0 on failure.
-    virtual std::uint16_t AddAtom(const std::string& name) = 0;
+    virtual std::uint16_t AddGlobalAtom(const std::string& name) = 0;
     // GlobalDeleteAtom: drops one reference; the last frees the number for reuse.
     virtual void DeleteAtom(std::uint16_t atom) = 0;
 
@@ -42,11 +42,9 @@ public:
     // carries its taskbar button); the availability probe registers against it.
     virtual WindowHandle ApplicationWindow() = 0;
 
-    // MapVirtualKeyA and GetKeyNameTextA (buffer of 256 characters). Note that
-    // <windows.h> makes macros of AddAtom, MapVirtualKey and GetKeyNameText:
-    // an implementation that includes it #undefs them.
-    virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
-    virtual std::string GetKeyNameText(std::int32_t keyData) = 0;
+    // MapVirtualKeyA and GetKeyNameTextA (buffer of 256 characters).
+    virtual unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) = 0;
+    virtual std::string KeyNameText(std::int32_t keyData) = 0;
 };
 
 }  // namespace kv

@@ -31,9 +31,9 @@ public:
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
     // VkKeyScanA through the layout of the calling thread; 0xFFFF when the
     // character has no key.
-    virtual std::uint16_t VkKeyScan(char character) = 0;
+    virtual std::uint16_t CharToKeyCode(char character) = 0;
     // MapVirtualKeyA.
-    virtual unsigned MapVirtualKey(unsigned code, unsigned mapType) = 0;
+    virtual unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) = 0;
     // Flips NumLock's toggle bit in the calling thread's keyboard state
     // (GetKeyState, GetKeyboardState, SetKeyboardState).
     virtual void ToggleNumLockState() = 0;

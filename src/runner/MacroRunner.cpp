@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "model/ActionKind.h"
+#include "model/Convert.h"
 #include "model/Split.h"
 #include "runner/MouseEvents.h"
 #include "runner/ScreenCapture.h"
@@ -33,7 +34,9 @@ void TMacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::ui
         // A nested macro runs inside the window procedure of the outer one's
         // wait; its error must not travel through the platform's frames, so
         // each macro reports its own and only it ends.
-        platform_.shell.MessageBox(std::string(error.what()) + ".", appTitle_, MessageIcon::Error);
+        platform_.shell.ShowMessage(ErrorBoxText(error.what()), appTitle_, MessageIcon::Error);
+    } catch (...) {
+        platform_.shell.ShowMessage("Unexpected error.", appTitle_, MessageIcon::Error);
     }
     running_.erase(std::find(running_.begin(), running_.end(), UniqueID));
 }
@@ -51,7 +54,7 @@ void TMacroRunner::Play(const std::string& kind, const std::string& payload) {
 void TMacroRunner::ShellOpenEach(const std::string& ActionData) {
     // The shell's answer is not looked at: an item it cannot open is skipped
     // and the next one is opened all the same.
-    for (const std::string& item : Split(ActionData, '|')) platform_.shell.ShellExecute(owner, "OPEN", item);
+    for (const std::string& item : Split(ActionData, '|')) platform_.shell.ShellOpen(owner, "OPEN", item);
 }
 
 void TMacroRunner::pRunPRG(const std::string& ActionData) { ShellOpenEach(ActionData); }

@@ -156,7 +156,7 @@ private:
 
         std::uint16_t code;
         if (name.size() == 1) {
-            code = context_.input.VkKeyScan(name[0]);
+            code = context_.input.CharToKeyCode(name[0]);
             if (code == kNoKey) return true;
         } else {
             code = LookupKeyName(name);
@@ -172,7 +172,7 @@ private:
 
     // A character through the keyboard layout, with the shift state it needs.
     void TypeCharacter(char character) {
-        const std::uint16_t code = context_.input.VkKeyScan(character);
+        const std::uint16_t code = context_.input.CharToKeyCode(character);
         if (code == kNoKey) {
             ShowKeyError("Invalid KeyName");
             return;
@@ -241,14 +241,14 @@ private:
         for (const Modifier* modifier : {&shift_, &ctrl_, &alt_}) {
             if (modifier->held) ReleaseModifier(modifier->virtualKey);
         }
-        context_.shell.MessageBox(text, "SendKeys", MessageIcon::None);
+        context_.shell.ShowMessage(text, "SendKeys", MessageIcon::None);
         for (const Modifier* modifier : {&shift_, &ctrl_, &alt_}) {
             if (modifier->held) PressKey(modifier->virtualKey, 1, false);
         }
     }
 
     std::uint8_t ScanCodeOf(std::uint8_t virtualKey) {
-        return std::uint8_t(context_.input.MapVirtualKey(virtualKey, 0) & 0xFF);
+        return std::uint8_t(context_.input.MapVirtualKeyCode(virtualKey, 0) & 0xFF);
     }
 
     InputContext& context_;
@@ -316,11 +316,11 @@ void pKeyEvent(InputContext& context, const std::string& ActionData) {
 
     if (header.customWindow) {
         if (header.windowName.empty()) {
-            context.shell.MessageBox("No window name given for \"Custom Window\".", "SendKeys", MessageIcon::None);
+            context.shell.ShowMessage("No window name given for \"Custom Window\".", "SendKeys", MessageIcon::None);
             return;
         }
         if (!context.input.ActivateWindowByTitle(header.windowName)) {
-            context.shell.MessageBox("Window \"" + header.windowName + "\" not found.", "SendKeys",
+            context.shell.ShowMessage("Window \"" + header.windowName + "\" not found.", "SendKeys",
                                      MessageIcon::None);
             return;
         }

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <string>
 
+#include "model/Convert.h"
+
 namespace kv {
 
 // The executable's file name without its directory, cut before its first
@@ -25,13 +27,6 @@ constexpr size_t kTrayTipMaxLength = 63;
 
 inline std::string TrayTip(const std::string& title) {
     return title.substr(0, kTrayTipMaxLength);
-}
-
-// The text of an error box: the error's own text with a full stop added
-// (none when it already ends with one).
-inline std::string ErrorBoxText(const std::string& text) {
-    if (!text.empty() && text.back() == '.') return text;
-    return text + ".";
 }
 
 }  // namespace kv

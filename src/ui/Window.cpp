@@ -1,5 +1,8 @@
 #include "ui/Window.h"
 
+#include <exception>
+
+#include "ui/AppTitle.h"
 #include "ui/Win.h"
 
 namespace kv {
@@ -7,6 +10,15 @@ namespace kv {
 namespace {
 // Marks the windows made by Window::Create (the user data of others is theirs).
 const char* const kWindowProp = "KvWindow";
+
+// An exception must not unwind through the system's frames around a window
+// procedure: what a handler lets escape is shown in the error box, and the
+// message gets its default processing.
+LRESULT ReportEscapedError(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const char* what) {
+    MessageBoxA(GetAncestor(hwnd, GA_ROOT), ErrorBoxText(what).c_str(), ApplicationTitle(ExePath()).c_str(),
+                MB_OK | MB_ICONERROR);
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
 }
 
 Window::~Window() {
@@ -69,7 +81,14 @@ LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     }
     auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    const LRESULT result = self->WndProc(msg, wParam, lParam);
+    LRESULT result;
+    try {
+        result = self->WndProc(msg, wParam, lParam);
+    } catch (const std::exception& error) {
+        result = ReportEscapedError(hwnd, msg, wParam, lParam, error.what());
+    } catch (...) {
+        result = ReportEscapedError(hwnd, msg, wParam, lParam, "Unexpected error");
+    }
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         RemovePropA(hwnd, kWindowProp);

@@ -526,9 +526,9 @@ void TfrmKeyvaneMain::updateButtons() {
 void TfrmKeyvaneMain::ShowMessages(const ListFileResult& result) {
     for (const UserMessage& message : result.messages) {
         if (message.isError) {
-            shell_.MessageBox(ErrorBoxText(message.text), title_, MessageIcon::Error);
+            shell_.ShowMessage(ErrorBoxText(message.text), title_, MessageIcon::Error);
         } else {
-            shell_.MessageBox(message.text, title_, MessageIcon::None);
+            shell_.ShowMessage(message.text, title_, MessageIcon::None);
         }
     }
 }

@@ -9,14 +9,12 @@
 #include <memory>
 #include <string>
 
-// First: it keeps the shell's member names free of <windows.h>'s macros.
-#include "platform/win32/Win32Shell.h"
-
 #include "hotkeys/MacroBinding.h"
 #include "platform/win32/Win32HotKeyApi.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Screen.h"
+#include "platform/win32/Win32Shell.h"
 #include "runner/MacroRunner.h"
 #include "ui/Application.h"
 #include "ui/FileDialog.h"

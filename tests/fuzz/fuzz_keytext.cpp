@@ -24,8 +24,8 @@ void Check(bool condition) {
 
 class SilentShell : public kv::ShellApi {
 public:
-    void ShellExecute(kv::WindowHandle, const std::string&, const std::string&) override {}
-    void MessageBox(const std::string&, const std::string&, kv::MessageIcon) override {}
+    void ShellOpen(kv::WindowHandle, const std::string&, const std::string&) override {}
+    void ShowMessage(const std::string&, const std::string&, kv::MessageIcon) override {}
 };
 
 // Repeat counts make a macro play its items that many times; keep each run

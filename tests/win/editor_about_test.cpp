@@ -16,10 +16,10 @@ using win_test::ChildRect;
 
 class RecordingShell : public ShellApi {
 public:
-    void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file) override {
+    void ShellOpen(WindowHandle owner, const std::string& verb, const std::string& file) override {
         opened.push_back({owner, verb, file});
     }
-    void MessageBox(const std::string& text, const std::string&, MessageIcon) override { boxes.push_back(text); }
+    void ShowMessage(const std::string& text, const std::string&, MessageIcon) override { boxes.push_back(text); }
 
     struct Opened {
         WindowHandle owner;

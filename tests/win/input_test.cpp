@@ -13,10 +13,6 @@
 
 #include <windows.h>
 
-// The shell interface's method names, not <windows.h>'s A/W macros.
-#undef MessageBox
-#undef ShellExecute
-
 namespace kv {
 namespace {
 
@@ -25,8 +21,8 @@ const char kOtherTitle[] = "Keyvane other window";
 
 class RecordingShell : public ShellApi {
 public:
-    void ShellExecute(WindowHandle, const std::string&, const std::string&) override {}
-    void MessageBox(const std::string& text, const std::string& caption, MessageIcon) override {
+    void ShellOpen(WindowHandle, const std::string&, const std::string&) override {}
+    void ShowMessage(const std::string& text, const std::string& caption, MessageIcon) override {
         boxes.push_back(caption + ": " + text);
     }
     std::vector<std::string> boxes;

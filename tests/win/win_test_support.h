@@ -2,9 +2,6 @@
 // Shared by the Windows tests of the program's windows: files in a folder of
 // their own, list file lines, readers of the list view and of child window
 // bounds, and a main window over a list file.
-// First: the shell's member names stay free of <windows.h>'s macros.
-#include "platform/win32/Win32Shell.h"
-
 #include <windows.h>
 #include <commctrl.h>
 
@@ -18,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/Win32MessageLoop.h"
+#include "platform/win32/Win32Shell.h"
 #include "ui/AppTitle.h"
 #include "ui/Application.h"
 #include "ui/Win.h"

@@ -14,7 +14,7 @@ bool SameAtomName(const std::string& a, const std::string& b) {
            });
 }
 
-// GetKeyNameText looks at the scan code and the extended bit only.
+// GetKeyNameTextA looks at the scan code and the extended bit only.
 constexpr std::uint32_t kKeyDataNameBits = 0x01FF0000;
 constexpr std::uint32_t kExtended = 1u << 24;
 
@@ -26,8 +26,8 @@ std::uint32_t KeyData(unsigned scanCode, bool extended) {
 
 FakeHotKeyApi::FakeHotKeyApi() { UseEnglishLayout(); }
 
-std::uint16_t FakeHotKeyApi::AddAtom(const std::string& name) {
-    std::uint16_t atom = FindAtom(name);
+std::uint16_t FakeHotKeyApi::AddGlobalAtom(const std::string& name) {
+    std::uint16_t atom = FindGlobalAtom(name);
     if (atomTableFull) {
         atom = 0;
     } else if (atom != 0) {
@@ -91,7 +91,7 @@ std::intptr_t FakeHotKeyApi::DefaultWindowProc(WindowHandle window, const Window
     return defaultWindowProcResult;
 }
 
-unsigned FakeHotKeyApi::MapVirtualKey(unsigned code, unsigned mapType) {
+unsigned FakeHotKeyApi::MapVirtualKeyCode(unsigned code, unsigned mapType) {
     unsigned result = 0;
     if (mapType == 0) {
         auto it = scanCodes_.find(code);
@@ -102,7 +102,7 @@ unsigned FakeHotKeyApi::MapVirtualKey(unsigned code, unsigned mapType) {
     return result;
 }
 
-std::string FakeHotKeyApi::GetKeyNameText(std::int32_t keyData) {
+std::string FakeHotKeyApi::KeyNameText(std::int32_t keyData) {
     auto it = keyNames_.find(static_cast<std::uint32_t>(keyData) & kKeyDataNameBits);
     std::string name = it != keyNames_.end() ? it->second : std::string();
     calls.push_back("GetKeyNameText " + std::to_string(keyData) + " = " + name);
@@ -232,11 +232,11 @@ bool FakeHotKeyApi::IsRegistered(unsigned modifiers, unsigned virtualKey) const 
 }
 
 int FakeHotKeyApi::AtomReferences(const std::string& name) const {
-    std::uint16_t atom = FindAtom(name);
+    std::uint16_t atom = FindGlobalAtom(name);
     return atom != 0 ? atoms_.at(atom).references : 0;
 }
 
-std::uint16_t FakeHotKeyApi::FindAtom(const std::string& name) const {
+std::uint16_t FakeHotKeyApi::FindGlobalAtom(const std::string& name) const {
     for (const auto& entry : atoms_) {
         if (SameAtomName(entry.second.name, name)) return entry.first;
     }

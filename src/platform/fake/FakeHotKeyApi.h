@@ -18,7 +18,7 @@ public:
     // Starts with an English (US) layout: see UseEnglishLayout.
     FakeHotKeyApi();
 
-    std::uint16_t AddAtom(const std::string& name) override;
+    std::uint16_t AddGlobalAtom(const std::string& name) override;
     void DeleteAtom(std::uint16_t atom) override;
     bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) override;
     bool UnregisterHotKey(WindowHandle window, int id) override;
@@ -26,8 +26,8 @@ public:
     void DestroyMessageWindow(WindowHandle window) override;
     std::intptr_t DefaultWindowProc(WindowHandle window, const WindowMessage& message) override;
     WindowHandle ApplicationWindow() override { return kApplicationWindow; }
-    unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
-    std::string GetKeyNameText(std::int32_t keyData) override;
+    unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
+    std::string KeyNameText(std::int32_t keyData) override;
 
     // --- Simulation ---
 
@@ -42,8 +42,8 @@ public:
     // Combinations that another program holds: registering them is refused.
     void TakeByAnotherProgram(unsigned modifiers, unsigned virtualKey);
 
-    // Key names: the scan code MapVirtualKey(vk, 0) gives, and the name
-    // GetKeyNameText gives for key data (scan code << 16, bit 24 for extended
+    // Key names: the scan code MapVirtualKeyCode(vk, 0) gives, and the name
+    // KeyNameText gives for key data (scan code << 16, bit 24 for extended
     // keys). SetKeyName(vk, scan, name, extended) sets both.
     void SetScanCode(unsigned virtualKey, unsigned scanCode);
     void SetKeyNameForData(std::uint32_t keyData, const std::string& name);
@@ -67,14 +67,14 @@ public:
     // global atoms do); 0 when it does not exist.
     int AtomReferences(const std::string& name) const;
     // The atom of an existing name; 0 when it does not exist.
-    std::uint16_t FindAtom(const std::string& name) const;
+    std::uint16_t FindGlobalAtom(const std::string& name) const;
     std::size_t AtomCount() const { return atoms_.size(); }
     bool IsWindow(WindowHandle window) const { return receivers_.count(window) != 0; }
 
     // Every call, one readable line each, e.g. "AddAtom KVKeyHook24692 = 49152",
     // "RegisterHotKey 256 49152 6 116 = 1", "DefaultWindowProc 256 786".
     std::vector<std::string> calls;
-    // The global atom table is full: AddAtom fails with 0.
+    // The global atom table is full: AddGlobalAtom fails with 0.
     bool atomTableFull = false;
     // What DefaultWindowProc answers.
     std::intptr_t defaultWindowProcResult = 0;

@@ -80,11 +80,11 @@ void FakeInput::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::
     down[virtualKey] = (flags & kKeyEventKeyUp) == 0;
 }
 
-std::uint16_t FakeInput::VkKeyScan(char character) {
+std::uint16_t FakeInput::CharToKeyCode(char character) {
     return layout[std::uint8_t(character)];
 }
 
-unsigned FakeInput::MapVirtualKey(unsigned code, unsigned mapType) {
+unsigned FakeInput::MapVirtualKeyCode(unsigned code, unsigned mapType) {
     if (mapType != 0 || code > 0xFF) return 0;
     return scanCodes[code];
 }

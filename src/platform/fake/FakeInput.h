@@ -42,8 +42,8 @@ public:
     FakeInput();
 
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
-    std::uint16_t VkKeyScan(char character) override;
-    unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
+    std::uint16_t CharToKeyCode(char character) override;
+    unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override { numLock = !numLock; }
     void PumpKeyboardMessages() override { ++keyboardPumps; }
 

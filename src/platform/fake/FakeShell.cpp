@@ -2,12 +2,12 @@
 
 namespace kv {
 
-void FakeShell::ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file) {
+void FakeShell::ShellOpen(WindowHandle owner, const std::string& verb, const std::string& file) {
     opened.push_back({owner, verb, file});
-    if (onShellExecute) onShellExecute(file);
+    if (onShellOpen) onShellOpen(file);
 }
 
-void FakeShell::MessageBox(const std::string& text, const std::string& caption, MessageIcon icon) {
+void FakeShell::ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
     boxes.push_back({text, caption, icon});
 }
 

@@ -21,13 +21,13 @@ public:
         MessageIcon icon;
     };
 
-    void ShellExecute(WindowHandle owner, const std::string& verb, const std::string& file) override;
-    void MessageBox(const std::string& text, const std::string& caption, MessageIcon icon) override;
+    void ShellOpen(WindowHandle owner, const std::string& verb, const std::string& file) override;
+    void ShowMessage(const std::string& text, const std::string& caption, MessageIcon icon) override;
 
     std::vector<Opened> opened;
     std::vector<Box> boxes;
-    // Runs on every ShellExecute, as the started program would.
-    std::function<void(const std::string& file)> onShellExecute;
+    // Runs on every ShellOpen, as the started program would.
+    std::function<void(const std::string& file)> onShellOpen;
 };
 
 }  // namespace kv

@@ -15,7 +15,13 @@ LRESULT CALLBACK ReceiverWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
     message.msg = msg;
     message.wParam = static_cast<std::uintptr_t>(wParam);
     message.lParam = static_cast<std::intptr_t>(lParam);
-    receiver->WndProc(message);
+    try {
+        receiver->WndProc(message);
+    } catch (...) {
+        // Nothing may unwind through the system's frames; the macros report
+        // their own errors before they get here.
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
     return static_cast<LRESULT>(message.result);
 }
 

@@ -4,12 +4,6 @@
 
 #include "platform/win32/MessageWindow.h"
 
-// <windows.h> turns these into macros for its A/W variants, which would
-// rename the methods defined here.
-#undef AddAtom
-#undef MapVirtualKey
-#undef GetKeyNameText
-
 namespace kv {
 
 namespace {
@@ -22,7 +16,7 @@ WindowHandle FromHwnd(HWND hwnd) { return reinterpret_cast<WindowHandle>(hwnd); 
 Win32HotKeyApi::Win32HotKeyApi() = default;
 Win32HotKeyApi::~Win32HotKeyApi() = default;
 
-std::uint16_t Win32HotKeyApi::AddAtom(const std::string& name) { return GlobalAddAtomA(name.c_str()); }
+std::uint16_t Win32HotKeyApi::AddGlobalAtom(const std::string& name) { return GlobalAddAtomA(name.c_str()); }
 
 void Win32HotKeyApi::DeleteAtom(std::uint16_t atom) { GlobalDeleteAtom(atom); }
 
@@ -55,9 +49,9 @@ WindowHandle Win32HotKeyApi::ApplicationWindow() {
     return FromHwnd(ownApplicationWindow_->Handle());
 }
 
-unsigned Win32HotKeyApi::MapVirtualKey(unsigned code, unsigned mapType) { return ::MapVirtualKeyA(code, mapType); }
+unsigned Win32HotKeyApi::MapVirtualKeyCode(unsigned code, unsigned mapType) { return ::MapVirtualKeyA(code, mapType); }
 
-std::string Win32HotKeyApi::GetKeyNameText(std::int32_t keyData) {
+std::string Win32HotKeyApi::KeyNameText(std::int32_t keyData) {
     char name[256] = {};
     ::GetKeyNameTextA(keyData, name, sizeof(name));
     name[sizeof(name) - 1] = '\0';

@@ -13,7 +13,7 @@ public:
     Win32HotKeyApi();
     ~Win32HotKeyApi() override;
 
-    std::uint16_t AddAtom(const std::string& name) override;
+    std::uint16_t AddGlobalAtom(const std::string& name) override;
     void DeleteAtom(std::uint16_t atom) override;
     bool RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) override;
     bool UnregisterHotKey(WindowHandle window, int id) override;
@@ -21,8 +21,8 @@ public:
     void DestroyMessageWindow(WindowHandle window) override;
     std::intptr_t DefaultWindowProc(WindowHandle window, const WindowMessage& message) override;
     WindowHandle ApplicationWindow() override;
-    unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
-    std::string GetKeyNameText(std::int32_t keyData) override;
+    unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
+    std::string KeyNameText(std::int32_t keyData) override;
 
     // The window that carries the program's taskbar button. Until one is set,
     // an invisible top-level window of this object's own serves, made at

@@ -4,11 +4,6 @@
 
 #include <vector>
 
-// <windows.h> turns these into macros for its A/W variants, which would
-// rename the methods defined here.
-#undef VkKeyScan
-#undef MapVirtualKey
-
 namespace kv {
 
 namespace {
@@ -38,11 +33,11 @@ void Win32Input::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std:
     keyStateRefreshed_ = GetTickCount();
 }
 
-std::uint16_t Win32Input::VkKeyScan(char character) {
+std::uint16_t Win32Input::CharToKeyCode(char character) {
     return std::uint16_t(::VkKeyScanA(character));
 }
 
-unsigned Win32Input::MapVirtualKey(unsigned code, unsigned mapType) {
+unsigned Win32Input::MapVirtualKeyCode(unsigned code, unsigned mapType) {
     return ::MapVirtualKeyA(code, mapType);
 }
 
@@ -98,6 +93,19 @@ bool Win32Input::ActivateWindowByTitle(const std::string& title) {
     return true;
 }
 
+namespace {
+
+// Wine's ntdll exports wine_get_version; Windows' does not.
+bool RunsUnderWine() {
+    static const bool wine = [] {
+        HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+        return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }();
+    return wine;
+}
+
+}  // namespace
+
 bool Win32Input::IsModifierKeyHeld() {
     // Wine answers GetAsyncKeyState from a per-thread copy of the key state
     // for 50 ms after it was last read, which every query and every injected
@@ -105,7 +113,7 @@ bool Win32Input::IsModifierKeyHeld() {
     // answer can be had the keys count as still held, and the caller polls
     // again a little later.
     const DWORD now = GetTickCount();
-    if (keyStateRefreshed_ && now - *keyStateRefreshed_ < kFreshKeyStateMs) return true;
+    if (RunsUnderWine() && keyStateRefreshed_ && now - *keyStateRefreshed_ < kFreshKeyStateMs) return true;
     keyStateRefreshed_ = now;
     for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN}) {
         if (GetAsyncKeyState(key) & 0x8000) return true;

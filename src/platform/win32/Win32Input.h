@@ -10,8 +10,8 @@ namespace kv {
 class Win32Input : public InputApi {
 public:
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
-    std::uint16_t VkKeyScan(char character) override;
-    unsigned MapVirtualKey(unsigned code, unsigned mapType) override;
+    std::uint16_t CharToKeyCode(char character) override;
+    unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override;
     void PumpKeyboardMessages() override;
 

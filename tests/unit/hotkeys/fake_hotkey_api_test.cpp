@@ -9,17 +9,17 @@ namespace {
 // relies on.
 TEST(FakeHotKeyApi, AtomsAreCountedPerNameAndNumbersReused) {
     FakeHotKeyApi api;
-    std::uint16_t a = api.AddAtom("KVKeyHook1");
-    std::uint16_t b = api.AddAtom("KVKeyHook2");
+    std::uint16_t a = api.AddGlobalAtom("KVKeyHook1");
+    std::uint16_t b = api.AddGlobalAtom("KVKeyHook2");
     EXPECT_EQ(a, 0xC000);
     EXPECT_NE(b, a);
-    EXPECT_EQ(api.AddAtom("kvkeyhook1"), a);  // names compare without case
+    EXPECT_EQ(api.AddGlobalAtom("kvkeyhook1"), a);  // names compare without case
     EXPECT_EQ(api.AtomReferences("KVKeyHook1"), 2);
     api.DeleteAtom(a);
-    EXPECT_EQ(api.FindAtom("KVKeyHook1"), a);
+    EXPECT_EQ(api.FindGlobalAtom("KVKeyHook1"), a);
     api.DeleteAtom(a);
-    EXPECT_EQ(api.FindAtom("KVKeyHook1"), 0);
-    EXPECT_EQ(api.AddAtom("KVKeyHook3"), a);
+    EXPECT_EQ(api.FindGlobalAtom("KVKeyHook1"), 0);
+    EXPECT_EQ(api.AddGlobalAtom("KVKeyHook3"), a);
 }
 
 TEST(FakeHotKeyApi, CombinationHasOneOwnerAndPressesReachIt) {

@@ -49,7 +49,7 @@ protected:
 
 TEST_F(KVKeyHook, RegistersUnderItsAtomAndRaisesTheEventOnPress) {
     std::uint16_t id = hook_->AddHotKey(kCtrlShiftF5);
-    EXPECT_EQ(id, api_.FindAtom("KVKeyHook24692"));
+    EXPECT_EQ(id, api_.FindGlobalAtom("KVKeyHook24692"));
     EXPECT_GE(id, 0xC000);
     ASSERT_EQ(api_.Registrations().size(), 1u);
     const auto& r = api_.Registrations()[0];

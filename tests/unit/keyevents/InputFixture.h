@@ -27,8 +27,8 @@ public:
 
     explicit RecordingShell(const FakeInput& input) : input_(input) {}
 
-    void ShellExecute(WindowHandle, const std::string&, const std::string&) override {}
-    void MessageBox(const std::string& text, const std::string& caption, MessageIcon) override {
+    void ShellOpen(WindowHandle, const std::string&, const std::string&) override {}
+    void ShowMessage(const std::string& text, const std::string& caption, MessageIcon) override {
         boxes.push_back({text, caption, input_.keys.size()});
     }
 

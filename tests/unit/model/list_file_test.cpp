@@ -246,10 +246,12 @@ TEST_F(ListFileTest, ImportOfAnEmptyOrMissingFileChangesNothing) {
     }
 }
 
-TEST_F(ListFileTest, InvalidImportKeepsWhatWasAppendedButDoesNotSave) {
+// The macros appended before the bad line stay in the table, and the list
+// file is saved with them: a later delete reloads the file, which would
+// otherwise drop them without a word.
+TEST_F(ListFileTest, InvalidImportKeepsAndSavesWhatWasAppended) {
     WriteBytes(listPath, Record(1, 100, "a", "one"));
     ASSERT_TRUE(Load().completed);
-    const std::string before = ReadBytes(listPath);
     const std::string importPath = folder.File("bad.lis");
     WriteBytes(importPath, Record(7, 200, "x", "fine") + "8;-1;RUNPRG;300\r\n" + Record(9, 400, "z", "unread"));
     ListFileResult result = Import(importPath);
@@ -257,7 +259,11 @@ TEST_F(ListFileTest, InvalidImportKeepsWhatWasAppendedButDoesNotSave) {
     EXPECT_TRUE(OneMessage(result, Notice("Invalid file:" + importPath)));
     EXPECT_EQ(table->MacroCount, 2);
     EXPECT_EQ(Slot(1).Description, "fine");
-    EXPECT_EQ(ReadBytes(listPath), before);
+    EXPECT_EQ(ReadBytes(listPath), FormatListLine(Slot(0)) + "\r\n" + FormatListLine(Slot(1)) + "\r\n");
+
+    ASSERT_TRUE(Delete(0).completed);
+    ASSERT_EQ(table->MacroCount, 1);
+    EXPECT_EQ(Slot(0).Description, "fine");
 }
 
 TEST_F(ListFileTest, ExportCopiesTheLinesOfTheListFile) {

@@ -76,7 +76,7 @@ TEST_F(RunMacroTest, CaptureWithTooFewFieldsShowsTheListIndexError) {
 
 TEST_F(RunMacroTest, AnotherMacroRunsNestedInsideADelay) {
     std::vector<std::string> order;
-    shell.onShellExecute = [&](const std::string& file) { order.push_back("open " + file); };
+    shell.onShellOpen = [&](const std::string& file) { order.push_back("open " + file); };
     loop.onProcessMessages = [&] {
         order.push_back("typed " + std::to_string(KeyDowns(input, 'A')));
         runner->RunMacro(true, "RUNPRG", 0, 0xC001, "inner.exe", "");
