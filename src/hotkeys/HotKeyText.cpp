@@ -1,6 +1,7 @@
 #include "hotkeys/HotKeyText.h"
 
 #include "hotkeys/HotKeyValue.h"
+#include "model/KeyCodes.h"
 
 namespace kv {
 
@@ -23,12 +24,6 @@ const char* const kMultimediaKeyNames[] = {
 
 constexpr unsigned kMapVkToScanCode = 0;
 constexpr std::uint32_t kKeyDataExtended = 1u << 24;
-
-// Page Up, Page Down, End, Home, the arrows, Insert and Delete share their
-// scan codes with the numeric keypad; only the extended bit tells them apart.
-bool IsExtendedKey(unsigned key) {
-    return (key >= 0x21 && key <= 0x28) || (key >= 0x2D && key <= 0x2E);
-}
 
 std::string KeyName(HotKeyApi& api, unsigned key) {
     std::uint32_t scanCode = api.MapVirtualKeyCode(key, kMapVkToScanCode);

@@ -6,7 +6,6 @@
 #include <functional>
 #include <vector>
 
-#include "hotkeys/HotKeyText.h"
 #include "hotkeys/HotKeyValue.h"
 #include "platform/HotKeyApi.h"
 #include "platform/Types.h"

@@ -60,6 +60,27 @@ private:
     HANDLE h_;
 };
 
+// The error of the call that just failed; never 0, which reads as success.
+DWORD LastErrorCode() {
+    DWORD code = GetLastError();
+    return code != 0 ? code : ERROR_GEN_FAILURE;
+}
+
+// Writes all the bytes; 0 or the error code.
+DWORD WriteAll(HANDLE file, const char* bytes, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes + done, chunk, &written, nullptr)) return LastErrorCode();
+        // A write that succeeds but stores fewer bytes leaves no error code:
+        // the disk is full.
+        if (written != chunk) return ERROR_HANDLE_DISK_FULL;
+        done += written;
+    }
+    return 0;
+}
+
 }  // namespace
 
 bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -91,26 +112,18 @@ bool ReplaceFileSafely(const std::string& path, const std::string& content, std:
         error = SystemMessage(GetLastError());
         return false;
     }
-    std::size_t done = 0;
-    bool ok = true;
-    while (ok && done < content.size()) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 20));
-        DWORD written = 0;
-        ok = WriteFile(file.Get(), content.data() + done, chunk, &written, nullptr) && written == chunk;
-        done += written;
-    }
-    ok = ok && FlushFileBuffers(file.Get());
-    DWORD code = ok ? 0 : GetLastError();
+    DWORD code = WriteAll(file.Get(), content.data(), content.size());
+    if (code == 0 && !FlushFileBuffers(file.Get())) code = LastErrorCode();
     file.Close();
-    if (ok && !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ok = false;
-        code = GetLastError();
+    if (code == 0 && !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        code = LastErrorCode();
     }
-    if (!ok) {
+    if (code != 0) {
         DeleteFileA(temp.c_str());
         error = SystemMessage(code);
+        return false;
     }
-    return ok;
+    return true;
 }
 
 #else
@@ -120,6 +133,19 @@ namespace {
 std::string SystemMessage(int code) { return WithoutClosingStop(std::strerror(code)); }
 
 // The rename itself is made durable by flushing the folder that holds it.
+// Writes all the bytes; 0 or the errno value.
+int WriteAll(int fd, const char* bytes, std::size_t size) {
+    std::size_t done = 0;
+    while (done < size) {
+        ssize_t written = write(fd, bytes + done, size - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) return errno;
+        if (written == 0) return ENOSPC;  // nothing stored and no error: the disk is full
+        done += static_cast<std::size_t>(written);
+    }
+    return 0;
+}
+
 void FlushFolderOf(const std::string& path) {
     std::string::size_type slash = path.find_last_of('/');
     std::string folder = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
@@ -166,14 +192,7 @@ bool ReplaceFileSafely(const std::string& path, const std::string& content, std:
         error = SystemMessage(errno);
         return false;
     }
-    int code = 0;
-    std::size_t done = 0;
-    while (code == 0 && done < content.size()) {
-        ssize_t written = write(fd, content.data() + done, content.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) code = errno;
-        else done += static_cast<std::size_t>(written);
-    }
+    int code = WriteAll(fd, content.data(), content.size());
     if (code == 0 && fsync(fd) != 0) code = errno;
     if (close(fd) != 0 && code == 0) code = errno;
     if (code == 0 && rename(temp.c_str(), path.c_str()) != 0) code = errno;
@@ -202,18 +221,12 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size,
         error = SystemMessage(GetLastError());
         return false;
     }
-    const char* bytes = static_cast<const char*>(data);
-    std::size_t done = 0;
-    while (done < size) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 20));
-        DWORD written = 0;
-        if (!WriteFile(file.Get(), bytes + done, chunk, &written, nullptr) || written != chunk) {
-            error = SystemMessage(GetLastError());
-            file.Close();
-            DeleteFileA(path.c_str());
-            return false;
-        }
-        done += written;
+    const DWORD code = WriteAll(file.Get(), static_cast<const char*>(data), size);
+    if (code != 0) {
+        file.Close();
+        DeleteFileA(path.c_str());
+        error = SystemMessage(code);
+        return false;
     }
     return true;
 }
@@ -226,15 +239,7 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size,
         error = SystemMessage(errno);
         return false;
     }
-    const char* bytes = static_cast<const char*>(data);
-    int code = 0;
-    std::size_t done = 0;
-    while (code == 0 && done < size) {
-        ssize_t written = write(fd, bytes + done, size - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) code = errno;
-        else done += static_cast<std::size_t>(written);
-    }
+    int code = WriteAll(fd, static_cast<const char*>(data), size);
     if (close(fd) != 0 && code == 0) code = errno;
     if (code != 0) {
         unlink(path.c_str());

@@ -1,5 +1,6 @@
 #include "runner/MouseEvents.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "model/Convert.h"
@@ -28,10 +29,6 @@ bool IsMouseItem(const std::string& field) {
 
 int StepToward(int from, int to) {
     return from < to ? from + 1 : from > to ? from - 1 : from;
-}
-
-int Clamp(int value, int low, int high) {
-    return value < low ? low : value > high ? high : value;
 }
 
 void Click(InputContext& context, std::uint32_t downFlags, std::uint32_t upFlags, std::uint32_t data = 0) {
@@ -85,8 +82,9 @@ void EmulateMouseMove(InputContext& context, Point target) {
     // would move nothing and only make the glide last longer.
     Point topLeft, bottomRight;
     context.input.GetVirtualScreen(topLeft, bottomRight);
-    target.x = Clamp(target.x, topLeft.x, bottomRight.x);
-    target.y = Clamp(target.y, topLeft.y, bottomRight.y);
+    // std::max: a platform that reports no screen gives bottomRight left of topLeft.
+    target.x = std::clamp(target.x, topLeft.x, std::max(topLeft.x, bottomRight.x));
+    target.y = std::clamp(target.y, topLeft.y, std::max(topLeft.y, bottomRight.y));
 
     int step = 0;
     do {

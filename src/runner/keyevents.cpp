@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/Convert.h"
+#include "model/KeyCodes.h"
 #include "model/Split.h"
 #include "runner/Delay.h"
 
@@ -40,18 +41,13 @@ std::uint8_t LookupKeyName(const std::string& name) {
 
 namespace {
 
-constexpr std::uint8_t VK_RETURN = 0x0D;
-constexpr std::uint8_t VK_SHIFT = 0x10;
-constexpr std::uint8_t VK_CONTROL = 0x11;
-constexpr std::uint8_t VK_MENU = 0x12;
-constexpr std::uint8_t VK_NUMLOCK = 0x90;
+constexpr std::uint8_t kVkReturn = 0x0D;
+constexpr std::uint8_t kVkShift = 0x10;
+constexpr std::uint8_t kVkControl = 0x11;
+constexpr std::uint8_t kVkMenu = 0x12;
+constexpr std::uint8_t kVkNumLock = 0x90;
 constexpr std::uint16_t kNoKey = 0xFFFF;
 constexpr size_t kMaxNameLength = 20;
-
-// Page Up, Page Down, End, Home, the arrows, Insert and Delete.
-bool IsExtendedKey(std::uint8_t virtualKey) {
-    return (virtualKey >= 0x21 && virtualKey <= 0x28) || virtualKey == 0x2D || virtualKey == 0x2E;
-}
 
 char UpperCase(char c) {
     return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
@@ -93,7 +89,7 @@ private:
                 ++at;
                 break;
             case '~':
-                PressKey(VK_RETURN, 1, true);
+                PressKey(kVkReturn, 1, true);
                 ReleaseHeldModifiers();
                 ++at;
                 break;
@@ -190,17 +186,17 @@ private:
         const bool shift = (code & 0x100) != 0;
         const bool ctrl = (code & 0x200) != 0;
         const bool alt = (code & 0x400) != 0;
-        if (shift) PressKey(VK_SHIFT, 1, false);
-        if (ctrl) PressKey(VK_CONTROL, 1, false);
-        if (alt) PressKey(VK_MENU, 1, false);
+        if (shift) PressKey(kVkShift, 1, false);
+        if (ctrl) PressKey(kVkControl, 1, false);
+        if (alt) PressKey(kVkMenu, 1, false);
         PressKey(std::uint8_t(code & 0xFF), count, withRelease);
-        if (shift) ReleaseModifier(VK_SHIFT);
-        if (ctrl) ReleaseModifier(VK_CONTROL);
-        if (alt) ReleaseModifier(VK_MENU);
+        if (shift) ReleaseModifier(kVkShift);
+        if (ctrl) ReleaseModifier(kVkControl);
+        if (alt) ReleaseModifier(kVkMenu);
     }
 
     void PressKey(std::uint8_t virtualKey, std::uint16_t count, bool withRelease) {
-        if (virtualKey == VK_NUMLOCK) {
+        if (virtualKey == kVkNumLock) {
             // Only the toggle in this thread's keyboard state; no key event.
             context_.input.ToggleNumLockState();
             return;
@@ -254,9 +250,9 @@ private:
     InputContext& context_;
     const bool wait_;
     bool group_ = false;
-    Modifier shift_{VK_SHIFT, false};
-    Modifier ctrl_{VK_CONTROL, false};
-    Modifier alt_{VK_MENU, false};
+    Modifier shift_{kVkShift, false};
+    Modifier ctrl_{kVkControl, false};
+    Modifier alt_{kVkMenu, false};
 };
 
 // How a KEYEVN payload's header reads.

@@ -17,7 +17,6 @@ public:
                 bool visible = true);
 
     void SetDown(bool down);
-    int GroupIndex() const { return groupIndex_; }
 
     void Click() override;
 

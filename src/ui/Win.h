@@ -37,25 +37,17 @@ private:
     Handle h_{};
 };
 
-struct IconCloser {
-    static void Close(HICON h) { DestroyIcon(h); }
-};
 struct GdiCloser {
     static void Close(HGDIOBJ h) { DeleteObject(h); }
 };
 struct MenuCloser {
     static void Close(HMENU h) { DestroyMenu(h); }
 };
-struct HandleCloser {
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
 
-using OwnedIcon = Owned<HICON, IconCloser>;
 using OwnedFont = Owned<HFONT, GdiCloser>;
 using OwnedBitmap = Owned<HBITMAP, GdiCloser>;
 using OwnedBrush = Owned<HBRUSH, GdiCloser>;
 using OwnedMenu = Owned<HMENU, MenuCloser>;
-using OwnedHandle = Owned<HANDLE, HandleCloser>;
 
 // A device context of a window for the time of a scope.
 class WindowDC {

@@ -125,8 +125,6 @@ public:
     void ShowPages(const EditorPages& pages);
     const std::vector<TPotentialKey>& PotentialKeys() const { return potentialKeys_; }
     TEditorHost& Host() { return host_; }
-    // The last file chosen with OpenDialog1, offered again by Load List.
-    const std::string& LastOpenedList() const { return lastOpenedList_; }
 
     // ---- the controls
     TLabel Label1;
@@ -216,6 +214,7 @@ private:
     bool timerXY_ = false;
     bool closed_ = false;
     bool destroyed_ = false;
+    // The last file chosen with OpenDialog1, offered again by Load List.
     std::string lastOpenedList_;
 };
 

@@ -5,6 +5,7 @@
 #include "hotkeys/HotKeyText.h"
 #include "model/ActionKind.h"
 #include "ui/AppTitle.h"
+#include "ui/Controls.h"
 #include "ui/DialogFilter.h"
 #include "ui/Resource.h"
 #include "ui/Prompts.h"
@@ -120,11 +121,9 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& applicatio
     application.OnRestore = [this] { ApplicationEvents1Restore(); };
     runner_.owner = reinterpret_cast<WindowHandle>(Handle());
 
-    font_ = MakeFont("Tahoma", 8, dpi_);
     CreateMenus();
     LoadPictures();
     CreateControls();
-    Layout();
     FormCreate();
 }
 
@@ -186,8 +185,7 @@ void TfrmKeyvaneMain::CreateControls() {
     const RECT panel = {0, 0, Scale(kWidth, dpi_), Scale(kPanelHeight, dpi_)};
     Panel1.Create(Handle(), 0, panel);
 
-    hints_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0,
-                             0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    hints_ = CreateHintWindow(Handle());
     for (const ToolButton& b : kToolButtons) {
         int picture = -1;
         if (HANDLE bitmap = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(b.picture), IMAGE_BITMAP, 0, 0,
@@ -265,7 +263,6 @@ void TfrmKeyvaneMain::Layout() {
 
 void TfrmKeyvaneMain::FormCreate() {
     binding_.AllDisabled = false;
-    binding_.lineList.clear();
     InitModifierNames(hotKeyApi_);
     const ListFileResult loaded = binding_.LoadHotKFile();
     RebuildList();
@@ -289,7 +286,6 @@ void TfrmKeyvaneMain::FormDestroy() {
     if (destroyed_) return;
     destroyed_ = true;
     trayIconData_.Delete();
-    binding_.lineList.clear();
     // The hotkey component releases every registration when it goes.
 }
 

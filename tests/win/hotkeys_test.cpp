@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
 #include "platform/win32/Win32HotKeyApi.h"
 

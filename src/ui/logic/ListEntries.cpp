@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "model/ListText.h"
+#include "runner/Delay.h"
 
 namespace kv {
 
@@ -33,7 +34,7 @@ void RemoveEntry(std::vector<std::string>& entries, int selected) {
 
 bool DelayEntry(const std::string& answer, std::string& entry) {
     if (answer.empty()) return false;
-    entry = "{DELAY" + answer + "}";
+    entry = DelayPrefix + answer + "}";
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
 #include "platform/fake/FakeHotKeyApi.h"
 
