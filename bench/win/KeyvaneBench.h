@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/uMain.h"
+#include "forms/MainForm.h"
 
 namespace kvbench {
 

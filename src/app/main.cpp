@@ -4,12 +4,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "forms/MainForm.h"
+#include "forms/ProgramIcon.h"
 #include "platform/win32/Win32MessageLoop.h"
-#include "ui/AppTitle.h"
-#include "ui/Application.h"
-#include "ui/ShowRequest.h"
-#include "ui/Win.h"
-#include "ui/uMain.h"
+#include "uilogic/AppTitle.h"
+#include "uilogic/ShowRequest.h"
+#include "wingui/Application.h"
+#include "wingui/Win.h"
 
 namespace {
 

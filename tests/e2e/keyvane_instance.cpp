@@ -5,7 +5,7 @@
 
 #include <shellapi.h>
 
-#include "ui/uMain.h"
+#include "forms/MainForm.h"
 
 namespace kv::e2e {
 

@@ -11,7 +11,7 @@
 #include "macro_image_files.h"
 #include "macro_message_box.h"
 #include "macro_window.h"
-#include "ui/AppTitle.h"
+#include "uilogic/AppTitle.h"
 
 namespace kv::e2e {
 namespace {

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/Controls.h"
-#include "ui/uAbout.h"
-#include "ui/logic/WebLinks.h"
+#include "forms/AboutForm.h"
+#include "uilogic/WebLinks.h"
+#include "wingui/Controls.h"
 
 namespace kv {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "ui/uAbout.h"
-#include "ui/uAddkey.h"
+#include "forms/AboutForm.h"
+#include "forms/SpecialKeyForm.h"
 
 namespace kv {
 namespace editor_test {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Prompts.h"
+#include "wingui/Prompts.h"
 
 namespace kv {
 namespace editor_test {

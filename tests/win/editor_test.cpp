@@ -4,12 +4,12 @@
 // pages of opened macros and the mouse page's live position.
 #include "editor_support.h"
 
+#include "forms/SpecialKeyForm.h"
 #include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
 #include "platform/win32/Win32HotKeyApi.h"
-#include "ui/InputBox.h"
-#include "ui/logic/EditorChecks.h"
-#include "ui/uAddkey.h"
+#include "uilogic/EditorChecks.h"
+#include "wingui/InputBox.h"
 
 namespace kv {
 namespace editor_test {

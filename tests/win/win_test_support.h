@@ -14,12 +14,12 @@
 
 #include <gtest/gtest.h>
 
+#include "forms/MainForm.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Shell.h"
-#include "ui/AppTitle.h"
-#include "ui/Application.h"
-#include "ui/Win.h"
-#include "ui/uMain.h"
+#include "uilogic/AppTitle.h"
+#include "wingui/Application.h"
+#include "wingui/Win.h"
 
 namespace kv {
 namespace win_test {

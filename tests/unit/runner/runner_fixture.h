@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hotkeys/MacroBinding.h"
+#include "dispatch/MacroBinding.h"
 #include "platform/fake/FakeHotKeyApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"

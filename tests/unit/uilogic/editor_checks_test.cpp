@@ -4,7 +4,7 @@
 
 #include "model/ListText.h"
 #include "model/MacroTable.h"
-#include "ui/logic/EditorChecks.h"
+#include "uilogic/EditorChecks.h"
 
 namespace kv {
 namespace {

@@ -9,15 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include "hotkeys/MacroBinding.h"
+#include "dispatch/MacroBinding.h"
 #include "platform/fake/FakeHotKeyApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeShell.h"
 #include "runner/MacroRunner.h"
-#include "ui/logic/EditorChecks.h"
-#include "ui/logic/EditorCommit.h"
+#include "uilogic/EditorChecks.h"
+#include "uilogic/EditorCommit.h"
 
 namespace kv {
 namespace {

@@ -1,7 +1,7 @@
 // The pages' builders and the loaders' reading of stored payloads.
 #include <gtest/gtest.h>
 
-#include "ui/logic/EditorPages.h"
+#include "uilogic/EditorPages.h"
 
 namespace kv {
 namespace {

@@ -5,7 +5,7 @@
 #include "model/Split.h"
 #include "runner/Delay.h"
 #include "runner/keyevents.h"
-#include "ui/logic/ListEntries.h"
+#include "uilogic/ListEntries.h"
 
 namespace kv {
 namespace {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeHotKeyApi.h"
-#include "ui/logic/ShortcutPicker.h"
+#include "uilogic/ShortcutPicker.h"
 
 namespace kv {
 namespace {

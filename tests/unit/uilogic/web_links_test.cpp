@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake/FakeShell.h"
-#include "ui/logic/WebLinks.h"
+#include "uilogic/WebLinks.h"
 
 namespace kv {
 namespace {

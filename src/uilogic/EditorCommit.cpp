@@ -1,0 +1,77 @@
+#include "uilogic/EditorCommit.h"
+
+#include "hotkeys/HotKeyText.h"
+#include "hotkeys/KVKeyHook.h"
+#include "uilogic/EditorChecks.h"
+#include "uilogic/ShortcutPicker.h"
+
+namespace kv {
+
+namespace {
+
+Notice Refusal(std::string text, MessageIcon icon = MessageIcon::Warning) { return Notice{std::move(text), icon}; }
+
+}  // namespace
+
+bool SlotOwnsRegistration(const TMacroBinding& binding, int index) {
+    const MacroTable& table = binding.table;
+    if (index < 0 || index >= table.MacroCount) return false;
+    const TMacroSlot& slot = table.Macros[index];
+    if (slot.UniqueID == 0) return false;
+    for (const THotKeyRecord& record : binding.KVKeyHook1.Records()) {
+        if (record.HotKey == slot.HotKey && record.Id == slot.UniqueID) return true;
+    }
+    return false;
+}
+
+CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api) {
+    CommitOutcome outcome;
+    MacroTable& table = binding.table;
+
+    if (request.hotKey == 0) {
+        outcome.refusal = Refusal(kNoHotkeySpecified);
+        return outcome;
+    }
+    if (request.editMode) {
+        if (table.EditIndex < 0 || table.EditIndex >= table.MacroCount) {
+            outcome.refusal = Refusal("The macro being edited is no longer in the list.");
+            return outcome;
+        }
+    } else if (table.IsFull()) {
+        outcome.refusal = Refusal(kTableFullMessage);
+        return outcome;
+    }
+    if (request.page < 0 || request.page >= kEditorPageCount) {
+        outcome.refusal = Refusal("Please choose an action.");
+        return outcome;
+    }
+    std::string refusal = CheckPage(request.pages, request.page);
+    const std::string description = CleanDescription(request.description);
+    if (refusal.empty()) refusal = CheckDescription(description);
+    if (!refusal.empty()) {
+        outcome.refusal = Refusal(refusal);
+        return outcome;
+    }
+
+    const bool ownsOld = request.editMode && SlotOwnsRegistration(binding, table.EditIndex);
+    const std::uint32_t oldHotKey = request.editMode ? table.Macros[table.EditIndex].HotKey : 0;
+    const bool keepsOwn = ownsOld && SameCombination(request.hotKey, oldHotKey);
+    if (!keepsOwn && !IsHotKeyAvailable(api, request.hotKey)) {
+        outcome.refusal = Refusal(AlreadyUsingText(HotKeyToText(api, request.hotKey)), MessageIcon::None);
+        return outcome;
+    }
+
+    if (ownsOld) binding.KVKeyHook1.RemoveHotKey(oldHotKey);
+    outcome.slot = binding.AddNewHotkey(request.hotKey, KindOfPage(request.page),
+                                        PagePayload(request.pages, request.page), description, request.editMode);
+    outcome.stored = outcome.slot >= 0;
+    return outcome;
+}
+
+Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey) {
+    const std::string text = HotKeyToText(api, hotKey);
+    if (hotKey == 0) return Notice{NotAHotkeyText(text), MessageIcon::Warning};
+    return Notice{AvailabilityText(text, IsHotKeyAvailable(api, hotKey)), MessageIcon::Information};
+}
+
+}  // namespace kv

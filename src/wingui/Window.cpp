@@ -1,0 +1,119 @@
+#include "wingui/Window.h"
+
+#include <exception>
+
+#include "uilogic/AppTitle.h"
+#include "wingui/Win.h"
+
+namespace kv {
+
+namespace {
+// Marks the windows made by Window::Create (the user data of others is theirs).
+const char* const kWindowProp = "KvWindow";
+
+// An exception must not unwind through the system's frames around a window
+// procedure: what a handler lets escape is shown in the error box, and the
+// message gets its default processing.
+LRESULT ReportEscapedError(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const char* what) {
+    MessageBoxA(GetAncestor(hwnd, GA_ROOT), ErrorBoxText(what).c_str(), ApplicationTitle(ExePath()).c_str(),
+                MB_OK | MB_ICONERROR);
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+}
+
+Window::~Window() {
+    if (hwnd_) {
+        // The object goes first: the window's last messages no longer reach it.
+        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        RemovePropA(hwnd_, kWindowProp);
+        DestroyWindow(hwnd_);
+    }
+}
+
+Window* Window::FromHandle(HWND hwnd) {
+    if (!hwnd || !GetPropA(hwnd, kWindowProp)) return nullptr;
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+void Window::RegisterWindowClass(const char* className, HCURSOR cursor, HBRUSH background, HICON icon, UINT style) {
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof(wc);
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    if (GetClassInfoExA(instance, className, &wc)) return;
+    wc.cbSize = sizeof(wc);
+    wc.style = style;
+    wc.lpfnWndProc = StaticWndProc;
+    wc.hInstance = instance;
+    wc.hCursor = cursor;
+    wc.hbrBackground = background;
+    wc.hIcon = icon;
+    wc.lpszClassName = className;
+    RegisterClassExA(&wc);
+}
+
+HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
+                    int height, HWND parent, HMENU menuOrId) {
+    return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
+                           GetModuleHandleA(nullptr), this);
+}
+
+HWND Window::CreateModalForm(const char* className, const char* title, int clientWidth, int clientHeight, int dpi,
+                             HWND owner) {
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
+    RECT outer = {0, 0, Scale(clientWidth, dpi), Scale(clientHeight, dpi)};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    Create(exStyle, className, title, style, 0, 0, width, height, owner);
+    CenterOnScreen(hwnd_, width, height);
+    return hwnd_;
+}
+
+LRESULT Window::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
+
+LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetPropA(hwnd, kWindowProp, reinterpret_cast<HANDLE>(1));
+    }
+    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    LRESULT result;
+    try {
+        result = self->WndProc(msg, wParam, lParam);
+    } catch (const std::exception& error) {
+        result = ReportEscapedError(hwnd, msg, wParam, lParam, error.what());
+    } catch (...) {
+        result = ReportEscapedError(hwnd, msg, wParam, lParam, "Unexpected error");
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        RemovePropA(hwnd, kWindowProp);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+void RunModal(Win32MessageLoop& loop, HWND window, HWND owner, const bool& done) {
+    const bool ownerWasEnabled = owner && IsWindowEnabled(owner);
+    if (ownerWasEnabled) EnableWindow(owner, FALSE);
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    loop.RunUntil(done);
+    // The owner is enabled before the modal window goes, so that it gets the
+    // activation back.
+    if (ownerWasEnabled) EnableWindow(owner, TRUE);
+    if (IsWindow(window)) ShowWindow(window, SW_HIDE);
+    if (owner && IsWindowVisible(owner)) SetActiveWindow(owner);
+}
+
+void RunModalInOwnLoop(HWND window, HWND owner, const bool& done) {
+    Win32MessageLoop loop;
+    RunModal(loop, window, owner, done);
+    if (loop.Terminated()) PostQuitMessage(0);
+}
+
+}  // namespace kv
