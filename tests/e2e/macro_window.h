@@ -27,8 +27,8 @@ public:
         WPARAM keys;   // MK_CONTROL, MK_SHIFT...
     };
 
-    // A visible, topmost window whose client area covers the given screen
-    // rectangle.
+    // A visible, topmost window of the wide (Unicode) functions whose client
+    // area covers the given screen rectangle.
     TargetWindow(Content content, const std::string& title, const RECT& client);
     ~TargetWindow();
     TargetWindow(const TargetWindow&) = delete;
@@ -43,6 +43,7 @@ public:
     bool HasFocus() const;
 
     std::string Text() const;
+    std::wstring WideText() const;
     void ClearText();
     std::vector<ButtonMessage> ButtonMessages() const;
     // Screen point of a client point.

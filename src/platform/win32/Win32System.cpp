@@ -50,7 +50,7 @@ std::string LastErrorText() {
     return SystemErrorText(code != 0 ? code : ERROR_GEN_FAILURE);
 }
 
-bool TokenIntegrityLevel(HANDLE token, unsigned long& level) {
+bool IntegrityLevelOfToken(HANDLE token, unsigned long& level) {
     DWORD size = 0;
     GetTokenInformation(token, TokenIntegrityLevel, nullptr, 0, &size);
     if (size == 0) return false;
@@ -94,7 +94,7 @@ bool ProcessIntegrityLevel(unsigned long processId, unsigned long& level) {
     if (!process.Get()) return false;
     KernelHandle token;
     if (!OpenProcessToken(process.Get(), TOKEN_QUERY, token.Receive())) return false;
-    return TokenIntegrityLevel(token.Get(), level);
+    return IntegrityLevelOfToken(token.Get(), level);
 }
 
 void Win32System::SetTrayIcon(WindowHandle window, unsigned id, const std::string& title) {
