@@ -20,10 +20,12 @@ void WindowActions::Play(const std::string& ActionData) {
 void WindowActions::MinimizeAll() {
     std::vector<WindowHandle> minimized;
     for (const TopLevelWindow& window : windows_.OtherProgramsWindows()) {
-        if (!window.minimizable || window.minimized) continue;
-        windows_.Minimize(window.handle);
-        minimized.push_back(window.handle);
+        if (window.minimizable && !window.minimized) minimized.push_back(window.handle);
     }
+    // The backmost first: minimising the active window activates the next
+    // one, which would otherwise be the next to go down, and so on; such an
+    // activation may still arrive after a quick restore and reorder them.
+    for (auto it = minimized.rbegin(); it != minimized.rend(); ++it) windows_.Minimize(*it);
     if (remembering_) {
         for (WindowHandle earlier : remembered_) {
             if (std::find(minimized.begin(), minimized.end(), earlier) == minimized.end()) {

@@ -17,7 +17,8 @@ public:
     void Play(const std::string& ActionData);
 
     // Minimises every visible, minimisable window of the other programs that
-    // is not minimised yet, and remembers them in z-order. A second
+    // is not minimised yet, the backmost first, and remembers them in
+    // z-order. A second
     // minimise before a restore adds the windows it took down in front of
     // those remembered already.
     void MinimizeAll();

@@ -123,6 +123,12 @@ LRESULT TargetWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (edit_) SetFocus(edit_);
             return 0;
         case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) {
+                minimized_ = true;
+            } else if (wParam == SIZE_RESTORED && minimized_) {
+                minimized_ = false;
+                restoreOrder_ = ++restoreCount_;
+            }
             if (edit_) MoveWindow(edit_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             return 0;
         case WM_ERASEBKGND:

@@ -4,6 +4,7 @@
 // clicks of a macro while the test's thread waits.
 #include <windows.h>
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -46,6 +47,9 @@ public:
     std::wstring WideText() const;
     void ClearText();
     std::vector<ButtonMessage> ButtonMessages() const;
+    // When the window last came back from minimised: 1 for the first of the
+    // test's windows to do so, 2 for the next...; 0 for never.
+    long RestoreOrder() const { return restoreOrder_; }
     // Screen point of a client point.
     POINT ToScreen(POINT client) const;
 
@@ -62,6 +66,9 @@ private:
     DWORD threadId_ = 0;
     mutable std::mutex mutex_;
     std::vector<ButtonMessage> buttons_;
+    bool minimized_ = false;
+    std::atomic<long> restoreOrder_{0};
+    static inline std::atomic<long> restoreCount_{0};
     std::thread thread_;
 };
 

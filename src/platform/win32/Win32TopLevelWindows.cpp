@@ -1,12 +1,22 @@
 #include "platform/win32/Win32TopLevelWindows.h"
 
 #include <windows.h>
+#include <dwmapi.h>
 
 namespace kv {
 
 namespace {
 
 HWND Hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
+
+// Windows 8 and later keep some windows "visible" but cloaked: the parked
+// windows of store apps and those of other virtual desktops. The user does
+// not see them; they are not the desktop's. (Windows 7 knows no cloaking
+// and answers with an error.)
+bool IsCloaked(HWND hwnd) {
+    DWORD cloaked = 0;
+    return SUCCEEDED(DwmGetWindowAttribute(hwnd, DWMWA_CLOAKED, &cloaked, sizeof cloaked)) && cloaked != 0;
+}
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
     auto& windows = *reinterpret_cast<std::vector<TopLevelWindow>*>(param);
@@ -16,7 +26,7 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
     if (process == GetCurrentProcessId()) return TRUE;
     const LONG_PTR style = GetWindowLongPtrA(hwnd, GWL_STYLE);
     const LONG_PTR exStyle = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
-    if (exStyle & WS_EX_TOOLWINDOW) return TRUE;
+    if ((exStyle & WS_EX_TOOLWINDOW) || IsCloaked(hwnd)) return TRUE;
     TopLevelWindow window;
     window.handle = reinterpret_cast<WindowHandle>(hwnd);
     window.minimized = IsIconic(hwnd) != FALSE;

@@ -6,7 +6,8 @@ namespace kv {
 
 class Win32TopLevelWindows : public TopLevelWindowsApi {
 public:
-    // EnumWindows order; tool windows and windows of this process left out.
+    // EnumWindows order; tool windows, cloaked windows and windows of this
+    // process left out.
     std::vector<TopLevelWindow> OtherProgramsWindows() override;
     bool WindowExists(WindowHandle window) override;
     bool IsMinimized(WindowHandle window) override;

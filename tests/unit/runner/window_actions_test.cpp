@@ -37,7 +37,7 @@ protected:
 
 TEST_F(WindowActionsTest, MinimizeTakesDownTheOtherProgramsMinimisableWindows) {
     actions.MinimizeAll();
-    EXPECT_EQ(desktop.calls, (Calls{{"minimize", 1}, {"minimize", 2}, {"minimize", 3}}));
+    EXPECT_EQ(desktop.calls, (Calls{{"minimize", 3}, {"minimize", 2}, {"minimize", 1}}));
     EXPECT_EQ(actions.Remembered(), (Handles{1, 2, 3}));
 }
 
@@ -115,7 +115,7 @@ TEST_F(WindowMacroTest, RestoreMacroBringsBackWhatTheMinimiseMacroTookDown) {
     windows.Open(3);
     windows.calls.clear();
     runner->RunMacro(true, "WINACT", kCtrlShiftF5, 0xC000, "Minimize all Windows", "");
-    EXPECT_EQ(windows.calls, (Calls{{"minimize", 3}, {"minimize", 2}}));
+    EXPECT_EQ(windows.calls, (Calls{{"minimize", 2}, {"minimize", 3}}));
     windows.calls.clear();
     runner->RunMacro(true, "WINACT", kCtrlShiftF6, 0xC001, "Restore all Windows", "");
     EXPECT_EQ(windows.calls, (Calls{{"restore", 2}, {"restore", 3}, {"front", 3}}));
