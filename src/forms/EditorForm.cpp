@@ -416,8 +416,7 @@ void TfrmAdd::LoadSlot(int i) {
 void TfrmAdd::LoadPayload(int i, int page) {
     const TMacroSlot& slot = host_.binding.table.Macros[i];
     SetAddHotEditMode(slot.HotKey);
-    // The window and system pages have no category entry: none is chosen.
-    cbCate.SetItemIndex(page < kCategoryCount ? page : -1);
+    cbCate.SetItemIndex(page);
     ShowPage(page);
     mmDesc.SetText(slot.Description);
     EditorPages pages = ReadPages();

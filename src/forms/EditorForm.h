@@ -1,9 +1,9 @@
 #pragma once
 // The macro editor: the modal window in which a macro is created or changed.
-// The shortcut controls, a category list that offers five of the seven
-// action kinds, one page of details per kind, a description and the commit
-// button. What it decides (payloads, loaders, refusals, the commit) lives in
-// ui/logic; this form copies its controls to and from those decisions.
+// The shortcut controls, a category list of the seven action kinds, one
+// page of details per kind, a description and the commit button. What it
+// decides (payloads, loaders, refusals, the commit) lives in ui/logic; this
+// form copies its controls to and from those decisions.
 #include <windows.h>
 
 #include <array>

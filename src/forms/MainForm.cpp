@@ -101,7 +101,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& applicatio
     : loop_(loop),
       application_(application),
       title_(application.Title()),
-      runner_(RunnerPlatform{loop, shell_, input_, screen_}, title_),
+      runner_(RunnerPlatform{loop, shell_, input_, screen_, windows_, system_}, title_),
       binding_(hotKeyApi_, runner_, std::move(listPath)),
       OPMain(FileDialog::Kind::Open, kMacroListFilter, kMacroListExtension),
       SDMain(FileDialog::Kind::Save, kMacroListFilter, kMacroListExtension) {
@@ -271,6 +271,7 @@ void TfrmKeyvaneMain::FormCreate() {
     // a number that does not convert): the program then runs with the macros
     // read so far and stays reachable from the tray.
     trayIconData_.Fill(Handle(), smallIcon_, title_);
+    system_.SetTrayIcon(reinterpret_cast<WindowHandle>(Handle()), trayIconData_.Data().uID, title_);
     trayIconData_.Add();
     ShowMessages(loaded);
 }

@@ -16,6 +16,8 @@
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/Win32TopLevelWindows.h"
 #include "runner/MacroRunner.h"
 #include "wingui/Application.h"
 #include "wingui/FileDialog.h"
@@ -153,6 +155,8 @@ private:
     Win32HotKeyApi hotKeyApi_;
     Win32Input input_;
     Win32Screen screen_;
+    Win32TopLevelWindows windows_;
+    Win32System system_;
     TMacroRunner runner_;
     TMacroBinding binding_;
 

@@ -13,6 +13,16 @@ constexpr char kPayloadSeparator = '|';
 constexpr std::size_t kKeyEventHeaderFields = 4;    // target, window, repeat mode, count
 constexpr std::size_t kMouseEventHeaderFields = 2;  // repeat mode, count
 
+// Field 0 of a WINACT payload.
+inline constexpr char kMinimizeAllWindows[] = "Minimize all Windows";
+inline constexpr char kRestoreAllWindows[] = "Restore all Windows";
+// Fields 0 and 1 of a MISCEL payload: the action, then whether to ask first.
+inline constexpr char kRestartWindowsAction[] = "Restart Windows";
+inline constexpr char kShutDownWindowsAction[] = "Shut down Windows";
+inline constexpr char kClearClipboardAction[] = "Clear Clipboard";
+inline constexpr char kConfirmFlag[] = "-1";
+inline constexpr char kNoConfirmFlag[] = "0";
+
 // Each header field followed by "|", then the items with "|" between them:
 // a key or mouse payload without items ends in "|". With no header fields
 // this is the program and URL list form ("" for no items).

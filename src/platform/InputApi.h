@@ -1,5 +1,6 @@
 #pragma once
 // Synthetic keyboard and mouse input, the keyboard layout and the cursor.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -10,6 +11,7 @@ namespace kv {
 // keybd_event flags.
 constexpr std::uint32_t kKeyEventExtendedKey = 0x1;
 constexpr std::uint32_t kKeyEventKeyUp = 0x2;
+constexpr std::uint32_t kKeyEventUnicode = 0x4;  // a UTF-16 code unit instead of a key
 
 // mouse_event button flags.
 constexpr std::uint32_t kMouseLeftDown = 0x0002;
@@ -29,9 +31,18 @@ public:
 
     // keybd_event(virtualKey, scanCode, flags, 0).
     virtual void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) = 0;
-    // VkKeyScanA through the layout of the calling thread; 0xFFFF when the
-    // character has no key.
+    // VkKeyScanExA through the keyboard layout of the window that has the
+    // keyboard (of the calling thread when no window has it); 0xFFFF when the
+    // character has no key there.
     virtual std::uint16_t CharToKeyCode(char character) = 0;
+    // One UTF-16 code unit typed as a character of no key (SendInput with
+    // KEYEVENTF_UNICODE), down or up.
+    virtual void UnicodeKeyEvent(std::uint16_t codeUnit, bool keyUp) = 0;
+    // The character of the ANSI code page that starts at text[at], in UTF-16
+    // (two units for a character beyond U+FFFF); length tells how many bytes
+    // it takes (more than one in a multi-byte code page). Empty when the
+    // bytes are no character of the code page; length is then 1.
+    virtual std::u16string DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) = 0;
     // MapVirtualKeyA.
     virtual unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) = 0;
     // Flips NumLock's toggle bit in the calling thread's keyboard state

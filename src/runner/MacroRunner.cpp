@@ -9,12 +9,13 @@
 #include "model/Split.h"
 #include "runner/MouseEvents.h"
 #include "runner/ScreenCapture.h"
+#include "runner/SystemActions.h"
 #include "runner/keyevents.h"
 
 namespace kv {
 
 TMacroRunner::TMacroRunner(RunnerPlatform platform, std::string appTitle)
-    : platform_(platform), appTitle_(std::move(appTitle)) {}
+    : platform_(platform), appTitle_(std::move(appTitle)), windowActions_(platform.windows) {}
 
 bool TMacroRunner::IsRunning(std::uint32_t UniqueID) const {
     return std::find(running_.begin(), running_.end(), UniqueID) != running_.end();
@@ -64,19 +65,19 @@ void TMacroRunner::pOpenURL(const std::string& ActionData) { ShellOpenEach(Actio
 void TMacroRunner::pScreenCapture(const std::string& ActionData) { kv::pScreenCapture(platform_.screen, ActionData); }
 
 void TMacroRunner::pKeyEvent(const std::string& ActionData) {
-    InputContext context{platform_.input, platform_.loop, platform_.shell};
+    InputContext context{platform_.input, platform_.loop, platform_.shell, &platform_.system};
     kv::pKeyEvent(context, ActionData);
 }
 
 void TMacroRunner::pMouseEvent(const std::string& ActionData) {
-    InputContext context{platform_.input, platform_.loop, platform_.shell};
+    InputContext context{platform_.input, platform_.loop, platform_.shell, &platform_.system};
     kv::pMouseEvent(context, ActionData);
 }
 
-// Window and system actions are stored, listed and edited, but running them
-// performs nothing.
-void TMacroRunner::pWindowsAction(const std::string&) {}
+void TMacroRunner::pWindowsAction(const std::string& ActionData) { windowActions_.Play(ActionData); }
 
-void TMacroRunner::pMisc(const std::string&) {}
+void TMacroRunner::pMisc(const std::string& ActionData) {
+    PlaySystemAction(platform_.system, platform_.shell, appTitle_, ActionData);
+}
 
 }  // namespace kv

@@ -10,6 +10,9 @@
 #include "platform/MessageLoopApi.h"
 #include "platform/ScreenApi.h"
 #include "platform/ShellApi.h"
+#include "platform/SystemApi.h"
+#include "platform/TopLevelWindowsApi.h"
+#include "runner/WindowActions.h"
 
 namespace kv {
 
@@ -18,6 +21,8 @@ struct RunnerPlatform {
     ShellApi& shell;
     InputApi& input;
     ScreenApi& screen;
+    TopLevelWindowsApi& windows;
+    SystemApi& system;
 };
 
 class TMacroRunner {
@@ -51,6 +56,7 @@ private:
 
     RunnerPlatform platform_;
     std::string appTitle_;
+    WindowActions windowActions_;  // remembers what "Minimize all Windows" took down
     std::vector<std::uint32_t> running_;  // identifiers of the macros now running, outermost first
 };
 

@@ -6,6 +6,7 @@
 #include "model/Convert.h"
 #include "model/Split.h"
 #include "runner/Delay.h"
+#include "runner/InputTarget.h"
 
 namespace kv {
 
@@ -137,7 +138,10 @@ void pMouseEvent(InputContext& context, const std::string& ActionData) {
 
     WaitForModifierRelease(context);
     for (int pass = 0; pass < times; ++pass) {
-        for (size_t item = firstItem; item < fields.size(); ++item) PlayMouseItem(context, fields[item]);
+        for (size_t item = firstItem; item < fields.size(); ++item) {
+            if (!InputReachesForeground(context)) return;
+            PlayMouseItem(context, fields[item]);
+        }
     }
 }
 

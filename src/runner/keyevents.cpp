@@ -6,7 +6,9 @@
 #include "model/Convert.h"
 #include "model/KeyCodes.h"
 #include "model/Split.h"
+#include "runner/CharacterInput.h"
 #include "runner/Delay.h"
+#include "runner/InputTarget.h"
 
 namespace kv {
 
@@ -97,8 +99,7 @@ private:
                 if (!SendBraceToken(text, at)) return false;
                 break;
             default:
-                TypeCharacter(text[at]);
-                ++at;
+                at += TypeCharacter(text, at);
                 break;
             }
         }
@@ -111,7 +112,7 @@ private:
     // not closed.
     bool SendBraceToken(const std::string& text, size_t& at) {
         if (at + 1 < text.size() && text[at + 1] == '{') {
-            TypeCharacter('{');
+            TypeCharacter("{", 0);
             at += 3;  // {{}
             return true;
         }
@@ -134,7 +135,7 @@ private:
         }
         if (next < text.size() && text[next] == '}') {
             // {}} and also {TAB}}: a literal "}", the name is dropped.
-            TypeCharacter('}');
+            TypeCharacter("}", 0);
             at = next + 1;
             return true;
         }
@@ -150,10 +151,25 @@ private:
             name.resize(blank);
         }
 
+        char32_t codePoint = 0;
+        if (ParseCodePointName(name, codePoint)) {
+            TypeUnicode(Utf16Of(codePoint), repeat);
+            ReleaseHeldModifiers();
+            return true;
+        }
         std::uint16_t code;
-        if (name.size() == 1) {
-            code = context_.input.CharToKeyCode(name[0]);
-            if (code == kNoKey) return true;
+        CharacterChoice single;
+        if (!name.empty()) single = ChooseCharacterInput(context_.input, name, 0);
+        if (!name.empty() && single.length == name.size()) {
+            // One character: the layout's key, else the character itself;
+            // nothing (and no message) when it is neither.
+            code = single.keyCode;
+            if (code == kNoKey) {
+                if (single.units.empty()) return true;
+                TypeUnicode(single.units, repeat);
+                ReleaseHeldModifiers();
+                return true;
+            }
         } else {
             code = LookupKeyName(name);
             if (code == 0) {
@@ -166,15 +182,31 @@ private:
         return true;
     }
 
-    // A character through the keyboard layout, with the shift state it needs.
-    void TypeCharacter(char character) {
-        const std::uint16_t code = context_.input.CharToKeyCode(character);
-        if (code == kNoKey) {
+    // The character at text[at] through the keyboard layout, with the shift
+    // state it needs, or as a Unicode character when the layout has no key
+    // for it. Returns the number of bytes it took.
+    size_t TypeCharacter(const std::string& text, size_t at) {
+        const CharacterChoice choice = ChooseCharacterInput(context_.input, text, at);
+        if (choice.keyCode != kNoKey) {
+            TypeKeyCode(choice.keyCode, 1, true);
+        } else if (!choice.units.empty()) {
+            TypeUnicode(choice.units, 1);
+        } else {
             ShowKeyError("Invalid KeyName");
-            return;
+            return choice.length;
         }
-        TypeKeyCode(code, 1, true);
         ReleaseHeldModifiers();
+        return choice.length;
+    }
+
+    // Each UTF-16 unit goes down and up in turn, count times.
+    void TypeUnicode(const std::u16string& units, std::uint16_t count) {
+        for (unsigned i = 0; i < count; ++i) {
+            for (char16_t unit : units) {
+                PostUnicodeEvent(std::uint16_t(unit), false);
+                PostUnicodeEvent(std::uint16_t(unit), true);
+            }
+        }
     }
 
     void Hold(Modifier& modifier) {
@@ -228,6 +260,11 @@ private:
 
     void PostKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
         context_.input.KeybdEvent(virtualKey, scanCode, flags);
+        if (wait_) context_.input.PumpKeyboardMessages();
+    }
+
+    void PostUnicodeEvent(std::uint16_t unit, bool keyUp) {
+        context_.input.UnicodeKeyEvent(unit, keyUp);
         if (wait_) context_.input.PumpKeyboardMessages();
     }
 
@@ -328,6 +365,7 @@ void pKeyEvent(InputContext& context, const std::string& ActionData) {
             if (ms != 0) {
                 Delay(context.loop, ms);
             } else {
+                if (!InputReachesForeground(context)) return;
                 // An unclosed brace ends only its own item.
                 SendKeySequence(context, fields[item], true);
             }

@@ -12,14 +12,17 @@
 #include "platform/InputApi.h"
 #include "platform/MessageLoopApi.h"
 #include "platform/ShellApi.h"
+#include "platform/SystemApi.h"
 
 namespace kv {
 
-// What the key and mouse players stand on.
+// What the key and mouse players stand on. With a system, they stop a macro
+// whose input the window that has the keyboard would not get (InputTarget.h).
 struct InputContext {
     InputApi& input;
     MessageLoopApi& loop;
     ShellApi& shell;
+    SystemApi* system = nullptr;
 };
 
 struct KeyName {

@@ -7,8 +7,8 @@ namespace kv {
 
 const EditorCategory kEditorCategories[kEditorPageCount] = {
     {"Run Program", kKindRunProgram},       {"Open Url", kKindOpenUrl},         {"Screen Capture", kKindScreenCapture},
-    {"Key Events", kKindKeyEvents},         {"Mouse Events", kKindMouseEvents}, {"", kKindWindowActions},
-    {"", kKindMiscellaneous},
+    {"Key Events", kKindKeyEvents},         {"Mouse Events", kKindMouseEvents}, {"Window Actions", kKindWindowActions},
+    {"Miscellaneous", kKindMiscellaneous},
 };
 
 const std::vector<std::string> kFormatEntries = {kBitmap, kJpeg};

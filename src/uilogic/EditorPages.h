@@ -6,10 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "model/Payload.h"
+
 namespace kv {
 
-// The pages of tvNav, TabSheet1 to TabSheet7. The first five are also the
-// entries of the category list, in the same order.
+// The pages of tvNav, TabSheet1 to TabSheet7, which are also the entries of
+// the category list, in the same order.
 enum EditorPage : int {
     pgRunProgram = 0,
     pgOpenUrl,
@@ -20,10 +22,10 @@ enum EditorPage : int {
     pgMiscellaneous,
 };
 constexpr int kEditorPageCount = 7;
-constexpr int kCategoryCount = 5;  // the window and system pages have no entry
+constexpr int kCategoryCount = kEditorPageCount;
 
 struct EditorCategory {
-    const char* entry;  // text in the category list; "" for the pages without an entry
+    const char* entry;  // text in the category list
     const char* kind;   // action kind code stored with the macro
 };
 extern const EditorCategory kEditorCategories[kEditorPageCount];
@@ -42,13 +44,13 @@ inline constexpr char kCustomWindow[] = "Custom Window";
 inline constexpr char kOnce[] = "Once";
 inline constexpr char kRepeat[] = "Repeat";
 inline constexpr char kRepeatUntil[] = "Repeat until";
-inline constexpr char kMinimizeAll[] = "Minimize all Windows";
-inline constexpr char kRestoreAll[] = "Restore all Windows";
-inline constexpr char kRestartWindows[] = "Restart Windows";
-inline constexpr char kShutDownWindows[] = "Shut down Windows";
-inline constexpr char kClearClipboard[] = "Clear Clipboard";
-inline constexpr char kConfirmed[] = "-1";
-inline constexpr char kNotConfirmed[] = "0";
+inline constexpr const char* kMinimizeAll = kMinimizeAllWindows;
+inline constexpr const char* kRestoreAll = kRestoreAllWindows;
+inline constexpr const char* kRestartWindows = kRestartWindowsAction;
+inline constexpr const char* kShutDownWindows = kShutDownWindowsAction;
+inline constexpr const char* kClearClipboard = kClearClipboardAction;
+inline constexpr const char* kConfirmed = kConfirmFlag;
+inline constexpr const char* kNotConfirmed = kNoConfirmFlag;
 
 // The entries of the pages' drop-down lists, in list order.
 extern const std::vector<std::string> kFormatEntries;        // cbFormat

@@ -6,7 +6,7 @@ namespace kv::e2e {
 
 namespace {
 
-constexpr char kClassName[] = "KvE2eTargetWindow";
+constexpr wchar_t kClassName[] = L"KvE2eTargetWindow";
 // Posted to the window's thread: become the foreground window with the focus.
 constexpr UINT kBringToFront = WM_APP + 1;
 
@@ -26,15 +26,15 @@ bool IsButtonMessage(UINT msg) {
 void TargetWindow::RegisterClassOnce() {
     static std::once_flag once;
     std::call_once(once, [] {
-        WNDCLASSA wc = {};
+        WNDCLASSW wc = {};
         // Double clicks arrive as WM_LBUTTONDBLCLK.
         wc.style = CS_DBLCLKS;
         wc.lpfnWndProc = TargetWindow::Proc;
-        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
         wc.lpszClassName = kClassName;
-        RegisterClassA(&wc);
+        RegisterClassW(&wc);
     });
 }
 
@@ -49,13 +49,15 @@ TargetWindow::TargetWindow(Content content, const std::string& title, const RECT
 
 void TargetWindow::Run(const std::string& title, RECT client) {
     RegisterClassOnce();
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    // A minimise box, as "Minimize all Windows" expects of the windows it takes down.
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT outer = client;
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_TOPMOST);
+    const std::wstring wideTitle(title.begin(), title.end());  // ASCII titles
     const HWND hwnd =
-        CreateWindowExA(WS_EX_TOPMOST, kClassName, title.c_str(), style, outer.left, outer.top,
+        CreateWindowExW(WS_EX_TOPMOST, kClassName, wideTitle.c_str(), style, outer.left, outer.top,
                         outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                        GetModuleHandleA(nullptr), this);
+                        GetModuleHandleW(nullptr), this);
     if (hwnd) {
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
@@ -66,8 +68,10 @@ void TargetWindow::Run(const std::string& title, RECT client) {
         threadId_ = GetCurrentThreadId();
     }
     if (!hwnd) return;
+    // The wide functions, as in any Unicode program: characters beyond the
+    // ANSI code page reach the edit box whole.
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == kBringToFront) {
             SetForegroundWindow(window_);
             SetActiveWindow(window_);
@@ -75,7 +79,7 @@ void TargetWindow::Run(const std::string& title, RECT client) {
             continue;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 
@@ -91,12 +95,12 @@ TargetWindow::~TargetWindow() {
 
 LRESULT CALLBACK TargetWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<TargetWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto* self = static_cast<TargetWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         self->window_ = hwnd;
     }
-    auto* self = reinterpret_cast<TargetWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    auto* self = reinterpret_cast<TargetWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     return self->OnMessage(msg, wParam, lParam);
 }
 
@@ -109,8 +113,8 @@ LRESULT TargetWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CREATE:
             if (content_ == Content::Edit) {
-                edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
-                                        10, 10, window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+                edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0,
+                                        10, 10, window_, nullptr, GetModuleHandleW(nullptr), nullptr);
                 if (!edit_) return -1;
             }
             return 0;
@@ -119,6 +123,12 @@ LRESULT TargetWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (edit_) SetFocus(edit_);
             return 0;
         case WM_SIZE:
+            if (wParam == SIZE_MINIMIZED) {
+                minimized_ = true;
+            } else if (wParam == SIZE_RESTORED && minimized_) {
+                minimized_ = false;
+                restoreOrder_ = ++restoreCount_;
+            }
             if (edit_) MoveWindow(edit_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
             return 0;
         case WM_ERASEBKGND:
@@ -145,7 +155,7 @@ LRESULT TargetWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
             return 0;
     }
-    return DefWindowProcA(window_, msg, wParam, lParam);
+    return DefWindowProcW(window_, msg, wParam, lParam);
 }
 
 bool TargetWindow::BringToFront(DWORD timeoutMs) {
@@ -165,6 +175,15 @@ std::string TargetWindow::Text() const {
     const LRESULT length = SendMessageA(edit_, WM_GETTEXTLENGTH, 0, 0);
     std::string text(size_t(length) + 1, '\0');
     const LRESULT copied = SendMessageA(edit_, WM_GETTEXT, WPARAM(text.size()), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(size_t(copied));
+    return text;
+}
+
+std::wstring TargetWindow::WideText() const {
+    if (!edit_) return {};
+    const LRESULT length = SendMessageW(edit_, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(size_t(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(edit_, WM_GETTEXT, WPARAM(text.size()), reinterpret_cast<LPARAM>(&text[0]));
     text.resize(size_t(copied));
     return text;
 }

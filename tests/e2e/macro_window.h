@@ -4,6 +4,7 @@
 // clicks of a macro while the test's thread waits.
 #include <windows.h>
 
+#include <atomic>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -27,8 +28,8 @@ public:
         WPARAM keys;   // MK_CONTROL, MK_SHIFT...
     };
 
-    // A visible, topmost window whose client area covers the given screen
-    // rectangle.
+    // A visible, topmost window of the wide (Unicode) functions whose client
+    // area covers the given screen rectangle.
     TargetWindow(Content content, const std::string& title, const RECT& client);
     ~TargetWindow();
     TargetWindow(const TargetWindow&) = delete;
@@ -43,8 +44,12 @@ public:
     bool HasFocus() const;
 
     std::string Text() const;
+    std::wstring WideText() const;
     void ClearText();
     std::vector<ButtonMessage> ButtonMessages() const;
+    // When the window last came back from minimised: 1 for the first of the
+    // test's windows to do so, 2 for the next...; 0 for never.
+    long RestoreOrder() const { return restoreOrder_; }
     // Screen point of a client point.
     POINT ToScreen(POINT client) const;
 
@@ -61,6 +66,9 @@ private:
     DWORD threadId_ = 0;
     mutable std::mutex mutex_;
     std::vector<ButtonMessage> buttons_;
+    bool minimized_ = false;
+    std::atomic<long> restoreOrder_{0};
+    static inline std::atomic<long> restoreCount_{0};
     std::thread thread_;
 };
 

@@ -93,8 +93,7 @@ protected:
 };
 
 TEST_F(EditorScreenshots, Render) {
-    Start(Line(1, "WINACT", 0x6075, "Restore all Windows", "Bring every window back") +
-          Line(2, "MISCEL", 0x6076, "Clear Clipboard|-1", "Empty the clipboard"));
+    Start();
     SetCursorPos(1270, 1010);
 
     {
@@ -130,15 +129,12 @@ TEST_F(EditorScreenshots, Render) {
         SetCursorPos(1270, 1010);
     }
     {
-        Binding().table.EditIndex = 0;
-        TfrmAdd& e = form_->CreateEditor(true);
-        e.FormShow();
+        TfrmAdd& e = Editor("Minimise everything", pgWindowActions);
         Save(e.Handle(), "editor-window");
     }
     {
-        Binding().table.EditIndex = 1;
-        TfrmAdd& e = form_->CreateEditor(true);
-        e.FormShow();
+        TfrmAdd& e = Editor("Shut down, after asking", pgMiscellaneous);
+        Pick(e.cbMisc.Handle(), 1);
         Save(e.Handle(), "editor-system");
     }
     {

@@ -4,6 +4,8 @@
 // pages of opened macros and the mouse page's live position.
 #include "editor_support.h"
 
+#include <iterator>
+
 #include "forms/SpecialKeyForm.h"
 #include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
@@ -106,6 +108,19 @@ std::vector<KindCase> OfferedKinds() {
              Click(e.SpeedButton15.Handle());
          },
          "MOUSEE", "Mouse Events", "Once|0|{X:120,Y:45}|{LBUTTON}"},
+        {"WindowActions",
+         [](TfrmAdd& e, ScriptedPrompts&) {
+             Pick(e.cbCate.Handle(), 5);
+             Pick(e.cbWindowSettings.Handle(), 1);
+         },
+         "WINACT", "Window Actions", "Restore all Windows"},
+        {"Miscellaneous",
+         [](TfrmAdd& e, ScriptedPrompts&) {
+             Pick(e.cbCate.Handle(), 6);
+             Pick(e.cbMisc.Handle(), 2);
+             Click(e.cbConfirm.Handle());
+         },
+         "MISCEL", "Miscellaneous", "Clear Clipboard|0"},
     };
 }
 
@@ -271,14 +286,33 @@ TEST_F(EditorTest, ANewEditorProposesCtrlAndTheFirstCandidateKey) {
     EXPECT_EQ(GetWindow(editor.Handle(), GW_OWNER), form_->Handle());
 }
 
-TEST_F(EditorTest, WindowActionSlotOpensOnItsPageWithNoCategoryAndKeepsItsKind) {
+TEST_F(EditorTest, CategoryListOffersTheSevenKindsInPageOrder) {
+    Start();
+    TfrmAdd& editor = NewEditor();
+    const HWND list = editor.cbCate.Handle();
+    const char* entries[] = {"Run Program",  "Open Url",       "Screen Capture", "Key Events",
+                             "Mouse Events", "Window Actions", "Miscellaneous"};
+    ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), LRESULT(std::size(entries)));
+    for (int i = 0; i < int(std::size(entries)); ++i) {
+        char text[64] = {};
+        SendMessageA(list, CB_GETLBTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text));
+        EXPECT_STREQ(text, entries[i]);
+        Pick(list, i);
+        EXPECT_EQ(editor.ActivePage(), i);
+    }
+    EXPECT_TRUE(editor.cbMisc.Visible());
+    EXPECT_TRUE(editor.cbConfirm.Visible());
+    EXPECT_FALSE(editor.cbWindowSettings.Visible());
+}
+
+TEST_F(EditorTest, WindowAndSystemSlotsOpenOnTheirPageAndCategoryAndKeepTheirKind) {
     Start(Line(1, "WINACT", kCtrlShiftF5, "Restore all Windows", "Win") +
           Line(2, "MISCEL", kCtrlShiftF6, "Shut down Windows|0", "Misc"));
     Binding().table.EditIndex = 0;
     SelectRow(List(), 0);
     TfrmAdd& editor = form_->CreateEditor(true);
     EXPECT_EQ(editor.ActivePage(), pgWindowActions);
-    EXPECT_EQ(editor.cbCate.ItemIndex(), -1);
+    EXPECT_EQ(editor.cbCate.ItemIndex(), pgWindowActions);
     EXPECT_TRUE(editor.cbWindowSettings.Visible());
     EXPECT_FALSE(editor.lsbRunList.Visible());
     EXPECT_FALSE(editor.cbMisc.Visible());
@@ -294,7 +328,7 @@ TEST_F(EditorTest, WindowActionSlotOpensOnItsPageWithNoCategoryAndKeepsItsKind) 
     SelectRow(List(), 1);
     TfrmAdd& misc = form_->CreateEditor(true);
     EXPECT_EQ(misc.ActivePage(), pgMiscellaneous);
-    EXPECT_EQ(misc.cbCate.ItemIndex(), -1);
+    EXPECT_EQ(misc.cbCate.ItemIndex(), pgMiscellaneous);
     EXPECT_EQ(misc.cbMisc.Chosen(), "Shut down Windows");
     EXPECT_FALSE(misc.cbConfirm.Checked());
     Click(misc.cbConfirm.Handle());

@@ -43,6 +43,13 @@ const ScanCode kUsScanCodes[] = {
     {0xC0, 0x29}, {0xDB, 0x1A}, {0xDC, 0x2B}, {0xDD, 0x1B}, {0xDE, 0x28},
 };
 
+// Windows-1252 bytes 0x80 to 0x9F; 0 for the five that are no character.
+const char16_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
 int Clamp(int value, int low, int high) {
     return value < low ? low : value > high ? high : value;
 }
@@ -51,9 +58,14 @@ int Clamp(int value, int low, int high) {
 
 std::ostream& operator<<(std::ostream& out, const KeyEvent& event) {
     char text[64];
-    std::snprintf(text, sizeof text, "{vk 0x%02X, scan 0x%02X, %s%s}", event.virtualKey, event.scanCode,
-                  (event.flags & kKeyEventKeyUp) ? "up" : "down",
-                  (event.flags & kKeyEventExtendedKey) ? ", extended" : "");
+    if (event.flags & kKeyEventUnicode) {
+        std::snprintf(text, sizeof text, "{U+%04X, %s}", unsigned(event.unicode),
+                      (event.flags & kKeyEventKeyUp) ? "up" : "down");
+    } else {
+        std::snprintf(text, sizeof text, "{vk 0x%02X, scan 0x%02X, %s%s}", event.virtualKey, event.scanCode,
+                      (event.flags & kKeyEventKeyUp) ? "up" : "down",
+                      (event.flags & kKeyEventExtendedKey) ? ", extended" : "");
+    }
     return out << text;
 }
 
@@ -82,6 +94,19 @@ void FakeInput::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::
 
 std::uint16_t FakeInput::CharToKeyCode(char character) {
     return layout[std::uint8_t(character)];
+}
+
+void FakeInput::UnicodeKeyEvent(std::uint16_t codeUnit, bool keyUp) {
+    keys.push_back({0, 0, kKeyEventUnicode | (keyUp ? kKeyEventKeyUp : 0u), codeUnit});
+}
+
+std::u16string FakeInput::DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) {
+    length = 1;
+    if (at >= text.size()) return {};
+    const std::uint8_t byte = std::uint8_t(text[at]);
+    if (byte < 0x80 || byte >= 0xA0) return std::u16string(1, char16_t(byte));
+    const char16_t unit = kCp1252High[byte - 0x80];
+    return unit ? std::u16string(1, unit) : std::u16string();
 }
 
 unsigned FakeInput::MapVirtualKeyCode(unsigned code, unsigned mapType) {

@@ -13,14 +13,16 @@
 
 namespace kv {
 
-// One keybd_event call.
+// One keybd_event call, or one UTF-16 code unit sent as a character of no
+// key (flags with kKeyEventUnicode, virtual key and scan code 0).
 struct KeyEvent {
     std::uint8_t virtualKey = 0;
     std::uint8_t scanCode = 0;
     std::uint32_t flags = 0;
+    std::uint16_t unicode = 0;
 
     bool operator==(const KeyEvent& o) const {
-        return virtualKey == o.virtualKey && scanCode == o.scanCode && flags == o.flags;
+        return virtualKey == o.virtualKey && scanCode == o.scanCode && flags == o.flags && unicode == o.unicode;
     }
     bool operator!=(const KeyEvent& o) const { return !(*this == o); }
 };
@@ -43,6 +45,10 @@ public:
 
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     std::uint16_t CharToKeyCode(char character) override;
+    void UnicodeKeyEvent(std::uint16_t codeUnit, bool keyUp) override;
+    // Windows-1252, the ANSI code page of a western Windows; its five unused
+    // bytes are no character.
+    std::u16string DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) override;
     unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override { numLock = !numLock; }
     void PumpKeyboardMessages() override { ++keyboardPumps; }

@@ -34,7 +34,38 @@ void Win32Input::KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std:
 }
 
 std::uint16_t Win32Input::CharToKeyCode(char character) {
-    return std::uint16_t(::VkKeyScanA(character));
+    // The layout of the thread that owns the foreground window: the keys go
+    // to that window, and it may type with another layout than this program.
+    DWORD thread = 0;
+    if (const HWND foreground = GetForegroundWindow()) thread = GetWindowThreadProcessId(foreground, nullptr);
+    return std::uint16_t(::VkKeyScanExA(character, GetKeyboardLayout(thread)));
+}
+
+void Win32Input::UnicodeKeyEvent(std::uint16_t codeUnit, bool keyUp) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = codeUnit;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | (keyUp ? KEYEVENTF_KEYUP : 0);
+    SendInput(1, &input, sizeof input);
+    keyStateRefreshed_ = GetTickCount();
+}
+
+std::u16string Win32Input::DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) {
+    static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wide characters");
+    length = 1;
+    // A character of a multi-byte code page takes up to four bytes: the
+    // shortest run that converts on its own to one character is the one.
+    constexpr std::size_t kMaxCharacterBytes = 4;
+    for (std::size_t n = 1; n <= kMaxCharacterBytes && at + n <= text.size(); ++n) {
+        wchar_t units[2];
+        const int count = MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, text.data() + at, int(n), units, 2);
+        if (count == 1 || (count == 2 && IS_HIGH_SURROGATE(units[0]) && IS_LOW_SURROGATE(units[1]))) {
+            length = n;
+            return std::u16string(reinterpret_cast<const char16_t*>(units), std::size_t(count));
+        }
+        if (count > 0) break;  // more than one character: the first byte is none
+    }
+    return {};
 }
 
 unsigned Win32Input::MapVirtualKeyCode(unsigned code, unsigned mapType) {

@@ -11,6 +11,9 @@ class Win32Input : public InputApi {
 public:
     void KeybdEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
     std::uint16_t CharToKeyCode(char character) override;
+    void UnicodeKeyEvent(std::uint16_t codeUnit, bool keyUp) override;
+    // MultiByteToWideChar with the ANSI code page, the list file's.
+    std::u16string DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) override;
     unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override;
     void PumpKeyboardMessages() override;

@@ -69,6 +69,16 @@ protected:
         return events;
     }
 
+    // Each UTF-16 unit down and up, as a character of no key is typed.
+    static std::vector<KeyEvent> Typed(const std::u16string& units) {
+        std::vector<KeyEvent> events;
+        for (char16_t unit : units) {
+            events.push_back({0, 0, kKeyEventUnicode, std::uint16_t(unit)});
+            events.push_back({0, 0, kKeyEventUnicode | kKeyEventKeyUp, std::uint16_t(unit)});
+        }
+        return events;
+    }
+
     // The pieces joined in order.
     static std::vector<KeyEvent> Keys(std::initializer_list<std::vector<KeyEvent>> pieces) {
         std::vector<KeyEvent> all;

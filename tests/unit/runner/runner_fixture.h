@@ -16,6 +16,8 @@
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeSystem.h"
+#include "platform/fake/FakeTopLevelWindows.h"
 #include "runner/MacroRunner.h"
 
 namespace kv {
@@ -31,7 +33,7 @@ protected:
         if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         folder = pattern;
         listPath = folder + "/macrolist.lis";
-        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen}, "Keyvane");
+        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
         runner->owner = 0x1234;
         binding = std::make_unique<TMacroBinding>(hotkeys, *runner, listPath);
     }
@@ -61,6 +63,8 @@ protected:
     FakeShell shell;
     FakeInput input;
     FakeScreen screen;
+    FakeTopLevelWindows windows;
+    FakeSystem system;
     std::string folder, listPath;
     std::unique_ptr<TMacroRunner> runner;
     std::unique_ptr<TMacroBinding> binding;

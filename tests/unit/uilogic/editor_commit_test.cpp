@@ -15,6 +15,8 @@
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeShell.h"
+#include "platform/fake/FakeSystem.h"
+#include "platform/fake/FakeTopLevelWindows.h"
 #include "runner/MacroRunner.h"
 #include "uilogic/EditorChecks.h"
 #include "uilogic/EditorCommit.h"
@@ -31,7 +33,7 @@ protected:
         std::string pattern = (std::filesystem::temp_directory_path() / "kv-editor-XXXXXX").string();
         if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         folder = pattern;
-        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen}, "Keyvane");
+        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
         binding = std::make_unique<TMacroBinding>(api, *runner, folder + "/macrolist.lis");
     }
     ~EditorCommit() override {
@@ -79,6 +81,8 @@ protected:
     FakeShell shell;
     FakeInput input;
     FakeScreen screen;
+    FakeTopLevelWindows windows;
+    FakeSystem system;
     std::unique_ptr<TMacroRunner> runner;
     std::unique_ptr<TMacroBinding> binding;
 };

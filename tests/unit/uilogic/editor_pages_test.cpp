@@ -8,8 +8,10 @@ namespace {
 
 using Entries = std::vector<std::string>;
 
-TEST(EditorCategories, OfferFiveEntriesAndMapEveryKindToItsPage) {
-    const char* entries[] = {"Run Program", "Open Url", "Screen Capture", "Key Events", "Mouse Events", "", ""};
+TEST(EditorCategories, OfferSevenEntriesAndMapEveryKindToItsPage) {
+    const char* entries[] = {"Run Program",  "Open Url",       "Screen Capture", "Key Events",
+                             "Mouse Events", "Window Actions", "Miscellaneous"};
+    ASSERT_EQ(kCategoryCount, kEditorPageCount);
     const char* kinds[] = {"RUNPRG", "OPNURL", "SCRCAP", "KEYEVN", "MOUSEE", "WINACT", "MISCEL"};
     for (int page = 0; page < kEditorPageCount; ++page) {
         EXPECT_STREQ(kEditorCategories[page].entry, entries[page]);
