@@ -128,22 +128,25 @@ TEST_F(Actions, RestartAndShutDownWithConfirmationAskFirstAndNoLeavesEverythingR
 
 // ---------------------------------------------------------------- the editor
 
+struct TitleSearch {
+    DWORD pid;
+    const char* title;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTitle(HWND hwnd, LPARAM param) {
+    auto& search = *reinterpret_cast<TitleSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != search.pid || !IsWindowVisible(hwnd) || WindowText(hwnd) != search.title) return TRUE;
+    search.found = hwnd;
+    return FALSE;
+}
+
+// A visible top-level window of the process with this title, or null.
 HWND WindowOf(DWORD processId, const char* title) {
-    struct Search {
-        DWORD pid;
-        const char* title;
-        HWND found;
-    } search{processId, title, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            if (pid != s.pid || !IsWindowVisible(hwnd) || WindowText(hwnd) != s.title) return TRUE;
-            s.found = hwnd;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TitleSearch search{processId, title, nullptr};
+    EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
