@@ -42,6 +42,7 @@ ListFileResult ImportMacroList(const std::string& importPath, MacroTable& table,
         return {false, {UserMessage{"Cannot open file \"" + importPath + "\". " + reason, true}}};
     }
 
+    report.fileRead = true;
     const std::vector<std::string> lines = SplitLines(text);
     std::size_t i = 0;
     for (; i < lines.size(); ++i) {

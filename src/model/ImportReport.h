@@ -18,6 +18,7 @@ struct SkippedLine {
 
 struct ImportReport {
     std::string path;
+    bool fileRead = false;  // false: no such file, or it could not be read (the result says why)
     int added = 0;
     // Slots of the added macros whose shortcut the platform refused; they are
     // added switched off, so that ticking them later registers them.

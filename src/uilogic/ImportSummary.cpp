@@ -17,6 +17,13 @@ void AppendListed(std::string& text, const List& list, Describe describe) {
     }
 }
 
+// "Description": who holds its shortcut.
+std::string RefusedLine(const MacroTable& table, int slot,
+                        const std::function<std::string(std::uint32_t)>& shortcutText) {
+    const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
+    return "\"" + macro.Description + "\": " + ConflictText(shortcutText(macro.HotKey), macro.HotKey, table, slot);
+}
+
 }  // namespace
 
 std::string ImportSummaryText(const ImportReport& report, const MacroTable& table,
@@ -25,11 +32,7 @@ std::string ImportSummaryText(const ImportReport& report, const MacroTable& tabl
     if (!report.refusedSlots.empty()) {
         text += "\n\n" + Count(int(report.refusedSlots.size()), "macro is", "macros are") +
                 " switched off because the shortcut could not be registered:";
-        AppendListed(text, report.refusedSlots, [&](int slot) {
-            const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
-            return "\"" + macro.Description + "\": " +
-                   ConflictText(shortcutText(macro.HotKey), macro.HotKey, table, slot);
-        });
+        AppendListed(text, report.refusedSlots, [&](int slot) { return RefusedLine(table, slot, shortcutText); });
     }
     if (!report.skipped.empty()) {
         text += "\n\n" + Count(int(report.skipped.size()), "line was", "lines were") + " skipped:";
@@ -43,6 +46,20 @@ std::string ImportSummaryText(const ImportReport& report, const MacroTable& tabl
 
 bool ImportSummaryIsWarning(const ImportReport& report) {
     return !report.refusedSlots.empty() || !report.skipped.empty() || !report.stoppedEarly.empty();
+}
+
+std::string RefusedAtLoadText(const std::vector<int>& refusedSlots, const MacroTable& table,
+                              const std::function<std::string(std::uint32_t)>& shortcutText) {
+    if (refusedSlots.empty()) return std::string();
+    std::string text = "These macros do not run because their shortcut could not be registered:";
+    AppendListed(text, refusedSlots, [&](int slot) { return RefusedLine(table, slot, shortcutText); });
+    return text;
+}
+
+std::string StaysOffText(const MacroTable& table, int slot, const std::string& shortcutText) {
+    const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
+    return "The macro \"" + macro.Description + "\" stays off: " +
+           ConflictText(shortcutText, macro.HotKey, table, slot);
 }
 
 }  // namespace kv

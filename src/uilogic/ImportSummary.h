@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "model/ImportReport.h"
 #include "model/MacroTable.h"
@@ -21,5 +22,13 @@ std::string ImportSummaryText(const ImportReport& report, const MacroTable& tabl
 bool ImportSummaryIsWarning(const ImportReport& report);
 
 constexpr std::size_t kImportSummaryListed = 15;
+
+// The box after the start-up load when switched-on macros could not register
+// their shortcut: each of them and who holds it. "" when there are none.
+std::string RefusedAtLoadText(const std::vector<int>& refusedSlots, const MacroTable& table,
+                              const std::function<std::string(std::uint32_t)>& shortcutText);
+
+// The box after ticking a macro whose shortcut is taken.
+std::string StaysOffText(const MacroTable& table, int slot, const std::string& shortcutText);
 
 }  // namespace kv

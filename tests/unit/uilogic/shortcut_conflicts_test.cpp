@@ -99,5 +99,15 @@ TEST_F(Conflicts, LongListsAreCutWithACountOfTheRest) {
     EXPECT_NE(text.find("\n... and 3 more."), std::string::npos);
 }
 
+TEST_F(Conflicts, LoadAndSwitchRefusalsNameTheHolder) {
+    Add(kCtrlShiftF5, 0xC000, "Open notes");
+    Add(kCtrlShiftF5, 0, "Second notes");
+    EXPECT_EQ(RefusedAtLoadText({}, *table, Text), "");
+    EXPECT_EQ(RefusedAtLoadText({1}, *table, Text),
+              "These macros do not run because their shortcut could not be registered:\n"
+              "\"Second notes\": <24692> is used by the macro \"Open notes\".");
+    EXPECT_EQ(StaysOffText(*table, 1, "S"), "The macro \"Second notes\" stays off: S is used by the macro \"Open notes\".");
+}
+
 }  // namespace
 }  // namespace kv
