@@ -157,9 +157,16 @@ private:
     // MainFormList.cpp: the list.
     void CreateList();
     // Fills the list view from the table through the filter and the order,
-    // keeping the selected macro selected.
-    void RefreshList();
+    // keeping the selected macro selected. The rows' texts are made again
+    // only when the table changed (not for a new filter or order).
+    void RefreshList(bool tableChanged = true);
     void OnListNotify(const NMHDR* header);
+    // The slot shown in a row of the list view, -1 for none.
+    int SlotOfRow(int row) const;
+    // A click on a row's check box or Space: the switch, turned over.
+    void ToggleRow(int row);
+    // The switch of a row's macro set on or off.
+    void SetRow(int row, bool on);
     bool OnListKey(UINT key);
     bool OnFilterKey(UINT key);
     void FocusFilter();
@@ -185,10 +192,10 @@ private:
     // since it may show a message box.
     static constexpr UINT kSwitchMessage = WM_APP + 1;
 
-    std::vector<MacroRow> rows_;  // one per used slot, as last refreshed
+    std::vector<MacroRow> rows_;         // one per used slot, as last refreshed
+    std::vector<std::size_t> visible_;  // row k of the list view shows rows_[visible_[k]]
     std::string filter_;
     ListOrder order_;
-    bool filling_ = false;  // the list view is being filled: its changes are not the user's
 
     int dpi_ = 96;
     OwnedFont font_;

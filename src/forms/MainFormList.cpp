@@ -1,6 +1,8 @@
-// The macro list of the main window: one row per macro, each row carrying its
-// macro's slot (lParam), narrowed by the filter box and ordered by the column
-// last clicked; a check box per row switches its macro on and off.
+// The macro list of the main window: a virtual list view whose row k shows
+// rows_[visible_[k]], the macros narrowed by the filter box and ordered by the
+// column last clicked. Every row stands for its macro's slot, so the switch,
+// edit and delete act on the macro shown; a check box per row switches its
+// macro on and off.
 #include "forms/MainForm.h"
 
 #include "hotkeys/HotKeyText.h"
@@ -23,7 +25,9 @@ static_assert(std::size(kColumns) == kMacroColumnCount, "one column per cell of 
 }  // namespace
 
 void TfrmKeyvaneMain::CreateList() {
-    macroList.Create(Handle(), WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE,
+    // Virtual: a new filter or order changes a count, not a thousand rows.
+    macroList.Create(Handle(), WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
+                     WS_EX_CLIENTEDGE,
                      LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER | LVS_EX_CHECKBOXES);
     for (const Column& column : kColumns) macroList.AddColumn(column.caption, Scale(column.width, dpi_));
     PreviewKeys(macroList.Handle(), [this](UINT key) { return OnListKey(key); });
@@ -32,45 +36,55 @@ void TfrmKeyvaneMain::CreateList() {
 
 std::string TfrmKeyvaneMain::ShortcutText(std::uint32_t hotKey) { return HotKeyToText(hotKeyApi_, hotKey); }
 
-void TfrmKeyvaneMain::RefreshList() {
+void TfrmKeyvaneMain::RefreshList(bool tableChanged) {
     const int selected = SelectedSlot();
-    rows_ = MacroRows(binding_.table, [this](std::uint32_t hotKey) { return ShortcutText(hotKey); });
-    const std::vector<std::size_t> visible = VisibleRows(rows_, filter_, order_);
-
-    TListView::Batch batch(macroList);
-    filling_ = true;
-    macroList.Clear();
-    for (std::size_t index : visible) {
-        const MacroRow& row = rows_[index];
-        const int at = macroList.Append(row.cells[colNumber], LPARAM(row.slot));
-        if (at < 0) continue;
-        for (int column = colNumber + 1; column < kMacroColumnCount; ++column) {
-            macroList.SetCell(at, column, row.cells[column]);
-        }
-        macroList.SetChecked(at, row.enabled);
-    }
-    filling_ = false;
+    if (tableChanged) rows_ = MacroRows(binding_.table, [this](std::uint32_t hotKey) { return ShortcutText(hotKey); });
+    visible_ = VisibleRows(rows_, filter_, order_);
+    macroList.SetVirtualCount(int(visible_.size()));
     if (selected >= 0) SelectSlot(selected);
 }
 
-int TfrmKeyvaneMain::SelectedSlot() const {
-    const int row = macroList.Selected();
-    return row < 0 ? -1 : int(macroList.Data(row));
+int TfrmKeyvaneMain::SlotOfRow(int row) const {
+    if (row < 0 || std::size_t(row) >= visible_.size()) return -1;
+    return rows_[visible_[std::size_t(row)]].slot;
 }
 
-void TfrmKeyvaneMain::SelectSlot(int slot) { macroList.Select(slot < 0 ? -1 : macroList.FindData(LPARAM(slot))); }
+int TfrmKeyvaneMain::SelectedSlot() const { return SlotOfRow(macroList.Selected()); }
+
+void TfrmKeyvaneMain::SelectSlot(int slot) {
+    for (std::size_t row = 0; row < visible_.size(); ++row) {
+        if (rows_[visible_[row]].slot == slot) {
+            macroList.Select(int(row));
+            return;
+        }
+    }
+    macroList.Select(-1);
+}
 
 void TfrmKeyvaneMain::SetFilter(const std::string& text) {
     if (text == filter_) return;
     filter_ = text;
     if (filterBox.Text() != text) filterBox.SetText(text);  // its EN_CHANGE finds the filter set
-    RefreshList();
+    RefreshList(false);
 }
 
 void TfrmKeyvaneMain::SortByColumn(int column) {
     order_ = ClickColumn(order_, column);
     macroList.SetSortMark(order_.column, order_.descending);
-    RefreshList();
+    RefreshList(false);
+}
+
+void TfrmKeyvaneMain::ToggleRow(int row) {
+    const int slot = SlotOfRow(row);
+    if (slot >= 0) SetRow(row, !binding_.table.Macros[std::size_t(slot)].Enabled);
+}
+
+void TfrmKeyvaneMain::SetRow(int row, bool on) {
+    const int slot = SlotOfRow(row);
+    if (slot < 0) return;
+    // Posted: the switch may show a message box, which must not run inside
+    // the list view's notification. Setting a state twice does no harm.
+    PostMessageA(Handle(), kSwitchMessage, WPARAM(slot), on ? 1 : 0);
 }
 
 void TfrmKeyvaneMain::SwitchMacro(int slot, bool on) {
@@ -91,24 +105,37 @@ void TfrmKeyvaneMain::FocusFilter() {
 
 void TfrmKeyvaneMain::OnListNotify(const NMHDR* header) {
     switch (header->code) {
+        case LVN_GETDISPINFOA:
+        case LVN_GETDISPINFOW: {
+            const auto* info = reinterpret_cast<const NMLVDISPINFOA*>(header);
+            const int row = info->item.iItem;
+            const int column = info->item.iSubItem;
+            if (row < 0 || std::size_t(row) >= visible_.size() || column < 0 || column >= kMacroColumnCount) break;
+            const MacroRow& shown = rows_[visible_[std::size_t(row)]];
+            TListView::FillDisplayInfo(header, shown.cells[column], shown.enabled);
+            break;
+        }
         case LVN_ITEMCHANGED: {
+            // Some list views turn a virtual row's box over themselves on a
+            // click and say so here; the switch follows the box's new state.
             const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
-            const bool boxChanged = (change->uChanged & LVIF_STATE) &&
-                                    ((change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK) &&
-                                    (change->uOldState & LVIS_STATEIMAGEMASK);  // not the first image
-            if (!filling_ && boxChanged && change->iItem >= 0) {
-                const bool on = ((change->uNewState & LVIS_STATEIMAGEMASK) >> 12) == 2;
-                PostMessageA(Handle(), kSwitchMessage, WPARAM(change->lParam), on ? 1 : 0);
+            const UINT newImage = (change->uNewState & LVIS_STATEIMAGEMASK) >> 12;
+            if ((change->uChanged & LVIF_STATE) && (change->uNewState ^ change->uOldState) & LVIS_STATEIMAGEMASK &&
+                newImage != 0) {
+                SetRow(change->iItem, newImage == 2);
             }
             break;
         }
+        case NM_CLICK:
         case NM_DBLCLK: {
             // A double click on a check box is two clicks on it, not an edit.
-            const auto* activate = reinterpret_cast<const NMITEMACTIVATE*>(header);
-            LVHITTESTINFO hit = {};
-            hit.pt = activate->ptAction;
-            SendMessageA(macroList.Handle(), LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
-            if (!(hit.flags & LVHT_ONITEMSTATEICON)) OnEditMacro();
+            bool onCheckBox = false;
+            const int row = macroList.HitTest(reinterpret_cast<const NMITEMACTIVATE*>(header)->ptAction, onCheckBox);
+            if (onCheckBox) {
+                ToggleRow(row);
+            } else if (header->code == UINT(NM_DBLCLK)) {
+                OnEditMacro();
+            }
             break;
         }
         case LVN_COLUMNCLICK:
@@ -125,6 +152,8 @@ bool TfrmKeyvaneMain::OnListKey(UINT key) {
         OnEditMacro();
     } else if (key == VK_DELETE) {
         OnDeleteMacro();
+    } else if (key == VK_SPACE) {
+        ToggleRow(macroList.Selected());
     } else if (ctrl && key == 'F') {
         FocusFilter();
     } else {

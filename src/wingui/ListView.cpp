@@ -40,22 +40,47 @@ void TListView::SetSortMark(int column, bool descending) {
 
 int TListView::Count() const { return int(SendMessageA(hwnd_, LVM_GETITEMCOUNT, 0, 0)); }
 
-void TListView::Clear() { SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0); }
-
-int TListView::Append(const std::string& text, LPARAM data) {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = Count();
-    item.pszText = const_cast<char*>(text.c_str());
-    item.lParam = data;
-    return int(SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+void TListView::SetVirtualCount(int rows) {
+    SendMessageA(hwnd_, LVM_SETCALLBACKMASK, LVIS_STATEIMAGEMASK, 0);
+    SendMessageA(hwnd_, LVM_SETITEMCOUNT, rows, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void TListView::SetCell(int row, int column, const std::string& text) {
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    SendMessageA(hwnd_, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
+void TListView::FillDisplayInfo(const NMHDR* header, const std::string& text, bool checked) {
+    // The two structures differ only in the text's type.
+    auto* info = reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(header));
+    LVITEMA& item = info->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
+        if (header->code == LVN_GETDISPINFOW) {
+            auto* wide = reinterpret_cast<wchar_t*>(item.pszText);
+            const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide, item.cchTextMax);
+            if (n == 0) wide[item.cchTextMax - 1] = 0;
+        } else {
+            lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+        }
+    }
+    if ((item.mask & LVIF_STATE) && item.iSubItem == 0) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
+}
+
+int TListView::HitTest(POINT point, bool& onCheckBox) const {
+    LVHITTESTINFO hit = {};
+    hit.pt = point;
+    const int row = int(SendMessageA(hwnd_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    // By the geometry rather than the hit test's flags: with whole-row
+    // selection some list views report every part of a row as hit.
+    onCheckBox = false;
+    if (row >= 0) {
+        RECT bounds = {}, icon = {};
+        bounds.left = LVIR_BOUNDS;
+        icon.left = LVIR_ICON;
+        SendMessageA(hwnd_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
+        SendMessageA(hwnd_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&icon));
+        onCheckBox = point.x >= bounds.left && point.x < icon.left;
+    }
+    return row;
 }
 
 std::string TListView::Cell(int row, int column) const {
@@ -66,21 +91,6 @@ std::string TListView::Cell(int row, int column) const {
     item.cchTextMax = sizeof(buffer);
     SendMessageA(hwnd_, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
     return buffer;
-}
-
-LPARAM TListView::Data(int row) const {
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (!SendMessageA(hwnd_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item))) return -1;
-    return item.lParam;
-}
-
-int TListView::FindData(LPARAM data) const {
-    LVFINDINFOA find = {};
-    find.flags = LVFI_PARAM;
-    find.lParam = data;
-    return int(SendMessageA(hwnd_, LVM_FINDITEMA, WPARAM(-1), reinterpret_cast<LPARAM>(&find)));
 }
 
 int TListView::Selected() const { return int(SendMessageA(hwnd_, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED)); }
@@ -100,24 +110,6 @@ void TListView::Select(int row) {
 bool TListView::Checked(int row) const {
     const UINT state = UINT(SendMessageA(hwnd_, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK));
     return (state >> 12) == 2;
-}
-
-void TListView::SetChecked(int row, bool checked) {
-    LVITEMA item = {};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    SendMessageA(hwnd_, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
-}
-
-TListView::Batch::Batch(TListView& list) : list_(list) {
-    if (list_.redrawLocks_++ == 0) SendMessageA(list_.hwnd_, WM_SETREDRAW, FALSE, 0);
-}
-
-TListView::Batch::~Batch() {
-    if (--list_.redrawLocks_ == 0) {
-        SendMessageA(list_.hwnd_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(list_.hwnd_, nullptr, TRUE);
-    }
 }
 
 }  // namespace kv

@@ -1,7 +1,8 @@
 #pragma once
-// A report-style list view: columns, rows that carry a value of their own
-// (lParam), check boxes, the selection and the header's sort mark, without
-// raw messages in the forms.
+// A report-style virtual list view (LVS_OWNERDATA): columns, check boxes, the
+// selection and the header's sort mark, without raw messages in the forms.
+// It holds only a row count; its owner keeps the rows and answers
+// LVN_GETDISPINFO, which FillDisplayInfo helps with.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -24,14 +25,14 @@ public:
     void SetSortMark(int column, bool descending);
 
     int Count() const;
-    void Clear();
-    // Appends a row whose first cell is text and that carries data; its index.
-    int Append(const std::string& text, LPARAM data);
-    void SetCell(int row, int column, const std::string& text);
+    // A virtual list: the number of rows, each drawn from the owner's data.
+    void SetVirtualCount(int rows);
+    // Answers a virtual list's LVN_GETDISPINFO (A or W) for a row: the
+    // cell's text, and the check box's state for column 0.
+    static void FillDisplayInfo(const NMHDR* header, const std::string& text, bool checked);
+    // The row and whether the point is on its check box, for a click at point.
+    int HitTest(POINT point, bool& onCheckBox) const;
     std::string Cell(int row, int column) const;
-    LPARAM Data(int row) const;
-    // The first row carrying data, -1 when none does.
-    int FindData(LPARAM data) const;
 
     // The selected row, -1 when none.
     int Selected() const;
@@ -39,23 +40,6 @@ public:
     void Select(int row);
 
     bool Checked(int row) const;
-    void SetChecked(int row, bool checked);
-
-    // Holds the repainting until the outermost batch ends, so that a change of
-    // many rows repaints once.
-    class Batch {
-    public:
-        explicit Batch(TListView& list);
-        ~Batch();
-        Batch(const Batch&) = delete;
-        Batch& operator=(const Batch&) = delete;
-
-    private:
-        TListView& list_;
-    };
-
-private:
-    int redrawLocks_ = 0;
 };
 
 }  // namespace kv

@@ -49,8 +49,18 @@ protected:
         SendMessageA(form_->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
         Pump();
     }
-    void Tick(int row, bool on) {
-        ListView_SetCheckState(List(), row, on ? TRUE : FALSE);
+    // A click of the mouse on a row's check box: the space left of the
+    // row's (empty) icon.
+    void ClickCheckBox(int row) {
+        RECT bounds = {}, icon = {};
+        bounds.left = LVIR_BOUNDS;
+        icon.left = LVIR_ICON;
+        SendMessageA(List(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
+        SendMessageA(List(), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&icon));
+        ASSERT_GT(icon.left - bounds.left, 8) << "no room for a check box in row " << row;
+        const LPARAM at = MAKELPARAM((bounds.left + icon.left) / 2, (bounds.top + bounds.bottom) / 2);
+        PostMessageA(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        PostMessageA(List(), WM_LBUTTONUP, 0, at);
         Pump();
     }
     std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, hotKey); }
@@ -125,7 +135,7 @@ TEST_F(MainWindowListTest, CheckBoxSwitchesTheShortcutOffForOtherProgramsAndOnAg
     ASSERT_FALSE(RegisterHotKey(nullptr, 0x7101, kAllThree, VK_F16));
 
     // Off: the shortcut is free for another program, and the file says so.
-    Tick(0, false);
+    ClickCheckBox(0);
     EXPECT_FALSE(ListView_GetCheckState(list, 0));
     EXPECT_EQ(CellText(list, 0, 4), "0");
     EXPECT_EQ(ReadFile(listPath_), Line(0, "0", "RUNPRG", kF16, "a.exe", "Run it"));
@@ -134,7 +144,7 @@ TEST_F(MainWindowListTest, CheckBoxSwitchesTheShortcutOffForOtherProgramsAndOnAg
     // On while the other program holds it: it stays off and the box says by whom.
     {
         WindowWatcher watcher;
-        Tick(0, true);
+        ClickCheckBox(0);
         EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"The macro \"Run it\" stays off: " + Text(kF16) +
                                                              " is taken by another program."});
     }
