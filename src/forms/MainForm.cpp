@@ -350,6 +350,16 @@ LRESULT TfrmKeyvaneMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case kSwitchMessage:
             SwitchMacro(int(wParam), lParam != 0);
             return 0;
+        case WM_ACTIVATE:
+            // The keyboard goes back to the control that had it, the list at first.
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                const HWND focus = GetFocus();
+                if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+            }
+            break;
+        case WM_SETFOCUS:
+            SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : macroList.Handle());
+            return 0;
         case WM_SIZE:
             Layout();
             return 0;

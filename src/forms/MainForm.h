@@ -203,6 +203,7 @@ private:
     HIMAGELIST pictures_ = nullptr;
     HWND hints_ = nullptr;
     HMENU mainMenu_ = nullptr;  // destroyed with the window
+    HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
     OwnedMenu trayMenu_;
     bool destroyed_ = false;
 };
