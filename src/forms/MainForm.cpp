@@ -357,6 +357,14 @@ LRESULT TfrmKeyvaneMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
             }
             break;
+        case WM_NEXTDLGCTL: {
+            // What a dialog does for the navigation: a label's Alt+letter
+            // moves through its label to the control after it.
+            const HWND to = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                           : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+            if (to) SetFocus(to);
+            return 0;
+        }
         case WM_SETFOCUS:
             SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : macroList.Handle());
             return 0;

@@ -5,6 +5,8 @@
 // macro on and off.
 #include "forms/MainForm.h"
 
+#include <iterator>
+
 #include "hotkeys/HotKeyText.h"
 #include "uilogic/ImportSummary.h"
 #include "wingui/KeyPreview.h"

@@ -102,6 +102,11 @@ TEST_F(MainWindowListTest, KeysAddEditDeleteAndReachTheFilter) {
 
     Key(list, 'F', true);
     EXPECT_EQ(GetFocus(), form_->FilterBox());
+    // The label's Alt+T reaches the box as well.
+    SetFocus(list);
+    PostMessageA(list, WM_SYSCHAR, 't', 1 << 29);
+    Pump();
+    EXPECT_EQ(GetFocus(), form_->FilterBox());
     // Down, and Enter, go back to the rows.
     Key(form_->FilterBox(), VK_DOWN);
     EXPECT_EQ(GetFocus(), list);
