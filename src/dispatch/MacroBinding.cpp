@@ -51,13 +51,43 @@ void TMacroBinding::UnregisterAllHotkeys() {
     for (int i = 0; i < table.MacroCount; ++i) KVKeyHook1.RemoveHotKey(table.Macros[i].HotKey);
 }
 
-ListFileResult TMacroBinding::DeleteSelectedHotkey(int selectedRow) {
-    return kv::DeleteSelectedHotkey(selectedRow, table, lineList, listPath_, [this] { UnregisterAllHotkeys(); },
+ListFileResult TMacroBinding::DeleteSelectedHotkey(int slot) {
+    return kv::DeleteSelectedHotkey(slot, table, lineList, listPath_, [this] { UnregisterAllHotkeys(); },
                                     Registrar());
 }
 
-ListFileResult TMacroBinding::ImportHotkeyList(const std::string& path) {
-    return kv::ImportHotkeyList(path, table, lineList, listPath_, Registrar());
+ListFileResult TMacroBinding::ImportHotkeyList(const std::string& path, ImportReport& report) {
+    return ImportMacroList(path, table, lineList, listPath_, Registrar(), report);
+}
+
+bool TMacroBinding::SwitchMacro(int slot, bool on, ListFileResult& saved) {
+    saved = {};
+    if (slot < 0 || slot >= table.MacroCount) return false;
+    TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
+    if (on) {
+        if (macro.Enabled && macro.UniqueID != 0) return true;
+        const std::uint32_t id = KVKeyHook1.AddHotKey(macro.HotKey);
+        if (id == 0) return false;
+        macro.UniqueID = id;
+        macro.Enabled = true;
+    } else {
+        // Only the slot's own registration: a duplicate without one must not
+        // release the registration of the macro that holds the shortcut.
+        if (macro.UniqueID != 0) KVKeyHook1.RemoveHotKey(macro.HotKey);
+        macro.UniqueID = 0;
+        macro.Enabled = false;
+    }
+    saved = MemToFile();
+    return true;
+}
+
+std::vector<int> TMacroBinding::RefusedSlots() const {
+    std::vector<int> refused;
+    for (int i = 0; i < table.MacroCount; ++i) {
+        const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(i)];
+        if (macro.Enabled && macro.UniqueID == 0) refused.push_back(i);
+    }
+    return refused;
 }
 
 ListFileResult TMacroBinding::ExportHotkeyList(const std::string& path) {

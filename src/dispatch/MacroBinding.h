@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "hotkeys/KVKeyHook.h"
+#include "model/ImportReport.h"
 #include "model/ListFile.h"
 #include "model/MacroTable.h"
 #include "runner/MacroRunner.h"
@@ -43,10 +44,19 @@ public:
     // Releases the registration of every used slot; the slots stay as they are.
     void UnregisterAllHotkeys();
 
-    // Deletes the macro of row selectedRow (row k is slot k) through the list
-    // file; every remaining macro is registered anew.
-    ListFileResult DeleteSelectedHotkey(int selectedRow);
-    ListFileResult ImportHotkeyList(const std::string& path);
+    // Deletes the macro of slot through the list file; every remaining macro
+    // is registered anew. The caller maps the row the user chose to its slot.
+    ListFileResult DeleteSelectedHotkey(int slot);
+    // Appends the macros of path; the report says what became of each line.
+    ListFileResult ImportHotkeyList(const std::string& path, ImportReport& report);
+
+    // The per-macro switch. Off: the registration is released, so the
+    // shortcut is free for other programs, and the list is saved. On: the
+    // shortcut is registered again and the list saved; false, and the macro
+    // stays off, when the platform refuses it. saved holds the save's problems.
+    bool SwitchMacro(int slot, bool on, ListFileResult& saved);
+    // Switched-on macros that hold no registration (refused at load).
+    std::vector<int> RefusedSlots() const;
     ListFileResult ExportHotkeyList(const std::string& path);
 
     MacroTable table;

@@ -378,7 +378,7 @@ std::uint32_t TfrmAdd::GetSelectedHotKey() const {
 }
 
 void TfrmAdd::SpeedButton1Click() {
-    const Notice notice = CheckAvailability(host_.hotKeys, GetSelectedHotKey());
+    const Notice notice = CheckAvailability(host_.hotKeys, GetSelectedHotKey(), host_.binding.table);
     Message(notice.text, notice.icon);
 }
 

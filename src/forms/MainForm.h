@@ -2,12 +2,17 @@
 // The main window: the macro list with its commands, the tray icon, and the
 // program's life from start-up to Exit. It is hidden most of the time; while
 // it is on screen the shortcuts run nothing (AllDisabled).
+//
+// MainForm.cpp holds the window and its life, MainFormCommands.cpp the
+// commands, MainFormList.cpp the macro list (rows, filter, order, switches,
+// keys).
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "dispatch/MacroBinding.h"
 #include "forms/EditorForm.h"
@@ -19,8 +24,11 @@
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "runner/MacroRunner.h"
+#include "uilogic/MacroListRows.h"
 #include "wingui/Application.h"
+#include "wingui/Controls.h"
 #include "wingui/FileDialog.h"
+#include "wingui/ListView.h"
 #include "wingui/SpeedButton.h"
 #include "wingui/TrayIcon.h"
 #include "wingui/Win.h"
@@ -38,63 +46,44 @@ struct MenuItem {
 
 class TfrmKeyvaneMain : public Window {
 public:
-    // Creates the window hidden, owned by the application window, and runs
-    // FormCreate: the list file at listPath is loaded, every shortcut
-    // registered and the tray icon added.
+    // Creates the window hidden, owned by the application window, loads the
+    // list file at listPath, registers every switched-on macro and adds the
+    // tray icon.
     TfrmKeyvaneMain(Win32MessageLoop& loop, Application& application, std::string listPath);
-    // Runs FormDestroy: the tray icon goes and every registration is released.
+    // The tray icon goes and every registration is released.
     ~TfrmKeyvaneMain() override;
 
-    // Command identifiers of the tool bar buttons and menu items.
+    // Command identifiers of the tool bar buttons and menu items (their
+    // values are part of the end-to-end tests' contract).
     enum Command : UINT {
-        cmBtnDisabled = 100, cmBtnEnabled, cmBtnAddNew, cmBtnEdit, cmBtnDelete, cmBtnFeedback, cmBtnAbout,
-        cmBtnSettings, cmBtnDonate,
-        cmNew1 = 200, cmImport1, cmExport1, cmExit1, cmEdit2, cmDelete1, cmSettings2, cmCheckUpdate1,
-        cmVideoTutorials1, cmDonate1, cmFeedback1, cmAbout1,
-        cmShow1 = 300, cmDisable1, cmExit2,
+        cmDisableAll = 100, cmEnableAll, cmAdd, cmEdit, cmDelete, cmFeedback, cmAbout, cmSettings, cmDonate,
+        cmMenuNew = 200, cmImport, cmExport, cmExit, cmMenuEdit, cmMenuDelete, cmMenuSettings, cmWebSite,
+        cmVideoTutorials, cmMenuDonate, cmMenuFeedback, cmMenuAbout,
+        cmShowHide = 300, cmToggleAll, cmTrayExit,
     };
+    // Control identifiers.
+    enum Control : UINT { idFilterBox = 400 };
 
-    // Handlers.
-    void FormCreate();
-    bool FormCloseQuery();  // always refuses: the window hides into the tray
-    void FormDestroy();
-    void btnDisabledClick();
-    void btnEnabledClick();
-    void btnAddNewClick();
-    void BtnEditClick();
-    void btnDeleteClick();
-    void btnFeedbackClick();
-    void btnAboutClick();
-    void btnSettingsClick();
-    void btnDonateClick();
-    void New1Click();
-    void Import1Click();
-    void Export1Click();
-    void Exit1Click();
-    void Edit2Click();
-    void Delete1Click();
-    void Settings2Click();
-    void CheckUpdate1Click();
-    void Donate1Click();
-    void Feedback1Click();
-    void About1Click();
-    void Show1Click();
-    void Disable1Click();
-    void Exit2Click();
-    void lwMacroListDblClick();
-    void TrayMessage(LPARAM mouseMessage);
-    void WMCopyData(const COPYDATASTRUCT* data);
-    void ApplicationEvents1Minimize();
-    void ApplicationEvents1Restore();
+    // Commands.
+    void OnDisableAll();
+    void OnEnableAll();
+    void OnAddMacro();
+    void OnEditMacro();    // the selected macro; nothing without a selection
+    void OnDeleteMacro();  // the selected macro, after the user agrees
+    void OnFeedback();
+    void OnAbout();
+    void OnSettings();
+    void OnDonate();
+    void OnImport();
+    void OnExport();
+    void OnExit();
+    void OnWebSite();
+    void OnShowHide();   // shows the window from the tray
+    void OnToggleAll();  // the tray menu's Disable all / Enable all
+    // Enter in the window: edits the selected macro, or from the filter box
+    // moves to the list.
+    void OnEnter();
 
-    // List operations; each applies its change as one batch.
-    void AddtoListview(const std::string& number, const std::string& id, const std::string& shortcut,
-                       const std::string& kind, const std::string& description);
-    void EditListview(const std::string& id, const std::string& shortcut, const std::string& kind,
-                      const std::string& description);
-    void updateButtons();
-    // Opens the editor on the selected row's macro; nothing without a selection.
-    void EditSelectedHotKey();
     // Shows the macro editor modally, new (editMode false) or on slot
     // EditIndex.
     void OpenEditor(bool editMode);
@@ -104,48 +93,86 @@ public:
     // The newest editor, while it is open.
     std::unique_ptr<TfrmAdd> frmAdd;
 
-    // The selected row, -1 when none.
-    int SelectedRow() const;
+    // The slot of the selected row's macro, -1 when none is selected.
+    int SelectedSlot() const;
+    // Selects the row of slot's macro (none when it is filtered out).
+    void SelectSlot(int slot);
+    // The filter box's text and the order, as the user would set them.
+    void SetFilter(const std::string& text);
+    void SortByColumn(int column);
+    // Switches slot's macro on or off as its check box does (the box is
+    // updated, and a refusal shown, as after a click).
+    void SwitchMacro(int slot, bool on);
 
     TMacroBinding& Binding() { return binding_; }
     bool AllDisabled() const { return binding_.AllDisabled; }
     const TrayIcon& TrayIconData() const { return trayIconData_; }
-    HWND ListView() const { return lwMacroList; }
+    HWND ListView() const { return macroList.Handle(); }
+    HWND FilterBox() const { return filterBox.Handle(); }
 
-    // The controls.
-    Panel Panel1;
-    SpeedButton btnDisabled, btnEnabled, btnAddNew, BtnEdit, btnDelete, btnFeedback, btnAbout, btnSettings,
-        btnDonate;
-    HWND lwMacroList = nullptr;
-    HWND StatusBar1 = nullptr;
+    // The controls, in tab order.
+    Panel toolBar;
+    SpeedButton disableAllButton, enableAllButton, addButton, editButton, deleteButton, feedbackButton, aboutButton,
+        settingsButton, donateButton;
+    TLabel filterLabel;
+    TEdit filterBox;
+    TListView macroList;
+    HWND statusBar = nullptr;
 
     // The menus.
-    MenuItem New1{cmNew1, "New"}, Import1{cmImport1, "Import"}, Export1{cmExport1, "Export"},
-        Exit1{cmExit1, "Exit"};
-    MenuItem Edit2{cmEdit2, "Edit"}, Delete1{cmDelete1, "Delete"};
-    MenuItem Settings2{cmSettings2, "Settings", false};
-    MenuItem CheckUpdate1{cmCheckUpdate1, "Tolvern WebSite"},
-        VideoTutorials1{cmVideoTutorials1, "Video Tutorials", false}, Donate1{cmDonate1, "Donate"},
-        Feedback1{cmFeedback1, "Feedback && Suggestion"}, About1{cmAbout1, "About"};
-    MenuItem Show1{cmShow1, "Show/Hide"}, Disable1{cmDisable1, "Disable all / Enable all"}, Exit2{cmExit2, "Exit"};
+    MenuItem newItem{cmMenuNew, "New"}, importItem{cmImport, "Import"}, exportItem{cmExport, "Export"},
+        exitItem{cmExit, "Exit"};
+    MenuItem editItem{cmMenuEdit, "Edit"}, deleteItem{cmMenuDelete, "Delete"};
+    MenuItem settingsItem{cmMenuSettings, "Settings", false};
+    MenuItem webSiteItem{cmWebSite, "Tolvern WebSite"}, videoTutorialsItem{cmVideoTutorials, "Video Tutorials", false},
+        donateItem{cmMenuDonate, "Donate"}, feedbackItem{cmMenuFeedback, "Feedback && Suggestion"},
+        aboutItem{cmMenuAbout, "About"};
+    MenuItem showHideItem{cmShowHide, "Show/Hide"}, toggleAllItem{cmToggleAll, "Disable all / Enable all"},
+        trayExitItem{cmTrayExit, "Exit"};
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // MainForm.cpp: the window and its life.
     void CreateControls();
     void CreateMenus();
-    void LoadPictures();
     void Layout();
     void ApplyDpi(int dpi);
-    void OnCommand(UINT id);
-    // Shows the program from the tray: the left click and Show/Hide.
-    void ShowFromTray();
-    // Fills the list view from the macro table.
-    void RebuildList();
-    void AppendRows(int firstSlot);
+    void LoadMacros();
+    void HideIntoTray();  // the close box
+    void RemoveTrayIcon();
+    void OnTrayIcon(LPARAM mouseMessage);
+    void OnCopyData(const COPYDATASTRUCT* data);
+    void OnApplicationMinimize();
+    void OnApplicationRestore();
+    void UpdateButtons();
     // Shows each message in a box captioned with the application title.
     void ShowMessages(const ListFileResult& result);
+    void ShowText(const std::string& text, MessageIcon icon);
+
+    // MainFormCommands.cpp.
+    void OnCommand(UINT id);
+    // A Yes/No question whose default answer is No.
+    bool AskDefaultNo(const std::string& question);
+
+    // MainFormList.cpp: the list.
+    void CreateList();
+    // Fills the list view from the table through the filter and the order,
+    // keeping the selected macro selected. The rows' texts are made again
+    // only when the table changed (not for a new filter or order).
+    void RefreshList(bool tableChanged = true);
+    void OnListNotify(const NMHDR* header);
+    // The slot shown in a row of the list view, -1 for none.
+    int SlotOfRow(int row) const;
+    // A click on a row's check box or Space: the switch, turned over.
+    void ToggleRow(int row);
+    // The switch of a row's macro set on or off.
+    void SetRow(int row, bool on);
+    bool OnListKey(UINT key);
+    bool OnFilterKey(UINT key);
+    void FocusFilter();
+    std::string ShortcutText(std::uint32_t hotKey);
 
     Win32MessageLoop& loop_;
     Application& application_;
@@ -161,20 +188,28 @@ private:
     TMacroBinding binding_;
 
     TrayIcon trayIconData_;
-    FileDialog OPMain;
-    FileDialog SDMain;
+    FileDialog importDialog_;
+    FileDialog exportDialog_;
+
+    // Posted by a click on a row's check box: wParam the slot, lParam 1 for
+    // on. The switch runs after the list view's notification has returned,
+    // since it may show a message box.
+    static constexpr UINT kSwitchMessage = WM_APP + 1;
+
+    std::vector<MacroRow> rows_;         // one per used slot, as last refreshed
+    std::vector<std::size_t> visible_;  // row k of the list view shows rows_[visible_[k]]
+    std::string filter_;
+    ListOrder order_;
 
     int dpi_ = 96;
     OwnedFont font_;
     HICON smallIcon_ = nullptr;
     HIMAGELIST pictures_ = nullptr;
     HWND hints_ = nullptr;
-    HMENU MainMenu1 = nullptr;  // destroyed with the window
-    OwnedMenu trayPP;
-    int redrawLocks_ = 0;
+    HMENU mainMenu_ = nullptr;  // destroyed with the window
+    HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
+    OwnedMenu trayMenu_;
     bool destroyed_ = false;
-
-    friend class ListViewBatch;
 };
 
 }  // namespace kv

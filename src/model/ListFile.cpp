@@ -44,7 +44,8 @@ bool AppendRecord(const std::string& line, MacroTable& table, const RegisterHotK
         result.messages.push_back(Error(e.what()));
         return false;
     }
-    slot.UniqueID = registerHotKey(slot.HotKey);
+    // A macro switched off holds no registration: its shortcut stays free.
+    slot.UniqueID = slot.Enabled ? registerHotKey(slot.HotKey) : 0;
     table.Macros[static_cast<std::size_t>(table.MacroCount)] = std::move(slot);
     ++table.MacroCount;
     return true;

@@ -3,6 +3,7 @@
 #include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
 #include "uilogic/EditorChecks.h"
+#include "uilogic/ShortcutConflicts.h"
 #include "uilogic/ShortcutPicker.h"
 
 namespace kv {
@@ -57,7 +58,10 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
     const std::uint32_t oldHotKey = request.editMode ? table.Macros[table.EditIndex].HotKey : 0;
     const bool keepsOwn = ownsOld && SameCombination(request.hotKey, oldHotKey);
     if (!keepsOwn && !IsHotKeyAvailable(api, request.hotKey)) {
-        outcome.refusal = Refusal(AlreadyUsingText(HotKeyToText(api, request.hotKey)), MessageIcon::None);
+        const std::string text = HotKeyToText(api, request.hotKey);
+        const int asking = request.editMode ? table.EditIndex : -1;
+        outcome.refusal = Refusal(AlreadyUsingText(text) + "\n" + ConflictText(text, request.hotKey, table, asking),
+                                  MessageIcon::None);
         return outcome;
     }
 
@@ -68,10 +72,12 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
     return outcome;
 }
 
-Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey) {
+Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey, const MacroTable& table) {
     const std::string text = HotKeyToText(api, hotKey);
     if (hotKey == 0) return Notice{NotAHotkeyText(text), MessageIcon::Warning};
-    return Notice{AvailabilityText(text, IsHotKeyAvailable(api, hotKey)), MessageIcon::Information};
+    if (IsHotKeyAvailable(api, hotKey)) return Notice{AvailabilityText(text, true), MessageIcon::Information};
+    // The edited macro's own registration is named too: the probe cannot tell it apart.
+    return Notice{AvailabilityText(text, false) + "\n" + ConflictText(text, hotKey, table), MessageIcon::Information};
 }
 
 }  // namespace kv

@@ -37,7 +37,7 @@ struct CommitOutcome {
 //  3. the page and the description must come back unchanged from the list
 //     file (EditorChecks.h); line breaks in the description become spaces;
 //  4. the shortcut must be available ("... is already using. Please select
-//     another hotkey."). The edited macro's own registered shortcut counts as
+//     another hotkey." and, on a line of its own, who holds it). The edited macro's own registered shortcut counts as
 //     available, so it is released only once the macro is really stored: a
 //     refused commit, or an editor closed afterwards, leaves it working;
 //  5. the edited macro's own registration is released and AddNewHotkey stores
@@ -52,7 +52,8 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
 bool SlotOwnsRegistration(const TMacroBinding& binding, int index);
 
 // "Check availability" (SpeedButton1Click): probes the value and says so in
-// an information box; with no key chosen (0), a warning. Registers nothing.
-Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey);
+// an information box, naming the holder of a taken shortcut on a second line;
+// with no key chosen (0), a warning. Registers nothing.
+Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey, const MacroTable& table);
 
 }  // namespace kv

@@ -200,9 +200,10 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
         Click(editor->btAdd.Handle());
         if (!editor->Closed()) PostMessageA(editor->Handle(), WM_CLOSE, 0, 0);
     });
-    form_->BtnEditClick();
+    form_->OnEditMacro();
     ASSERT_TRUE(sawEditor);
-    EXPECT_EQ(availability, Text(kCtrlShiftF5) + " is NOT available for registration.");
+    EXPECT_EQ(availability, Text(kCtrlShiftF5) + " is NOT available for registration.\n" + Text(kCtrlShiftF5) +
+                                " is used by the macro \"Keys\".");
     EXPECT_EQ(prompts_.Messages().size(), 1u);  // only the availability
 
     const TMacroSlot& slot = Binding().table.Macros[0];
@@ -234,14 +235,16 @@ TEST_F(EditorTest, CheckAvailabilityOnAFreeAndOnATakenShortcut) {
     TKVKeyHook other(api_);
     ASSERT_NE(other.AddHotKey(kCtrlShiftF5), 0);
     Click(editor.SpeedButton1.Handle());
-    EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF5) + " is NOT available for registration.");
+    EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF5) + " is NOT available for registration.\n" +
+                                        Text(kCtrlShiftF5) + " is taken by another program.");
     EXPECT_EQ(prompts_.Last().icon, MessageIcon::Information);
 
     // The commit refuses it and stores nothing.
     editor.txPath.SetText("a.exe");
     Click(editor.SpeedButton3.Handle());
     Click(editor.btAdd.Handle());
-    EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF5) + " is already using. Please select another hotkey.");
+    EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF5) + " is already using. Please select another hotkey.\n" +
+                                        Text(kCtrlShiftF5) + " is taken by another program.");
     EXPECT_EQ(prompts_.Last().icon, MessageIcon::None);
     EXPECT_FALSE(editor.Closed());
     EXPECT_EQ(Binding().table.MacroCount, 0);
@@ -397,7 +400,8 @@ TEST_F(EditorTest, RefusedEditAndCloseKeepTheOldShortcutRegistered) {
     TfrmAdd& editor = form_->CreateEditor(true);
     ChooseShortcut(editor, kModControl | kModShift, 0x75);
     Click(editor.btAdd.Handle());
-    EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF6) + " is already using. Please select another hotkey.");
+    EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF6) + " is already using. Please select another hotkey.\n" +
+                                        Text(kCtrlShiftF6) + " is taken by another program.");
     SendMessageA(editor.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(editor.Closed());
     EXPECT_FALSE(editor.EditMode);
@@ -613,7 +617,7 @@ TEST_F(EditorTest, ProgramAndUrlListsAddDeleteAndCaptureFolder) {
 TEST_F(EditorTest, DonateAsksAndAnswerNoOpensNothing) {
     Start();
     prompts_.confirmAnswers.push_back(false);
-    form_->btnDonateClick();
+    form_->OnDonate();
     ASSERT_EQ(prompts_.asked.size(), 1u);
     EXPECT_EQ(prompts_.Last().kind, "confirm");
     EXPECT_EQ(prompts_.Last().text, "Do you want to donate this program?");

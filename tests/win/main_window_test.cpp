@@ -2,6 +2,7 @@
 // list rows, tray icon, the shown-means-disabled rule and the messages it
 // shows. Message boxes and modal windows are answered by a watcher thread.
 #include "win_test_support.h"
+#include "window_watcher.h"
 
 #include <shellapi.h>
 
@@ -25,81 +26,6 @@ using namespace win_test;
 constexpr std::uint32_t kF13 = 0xE07C;
 constexpr std::uint32_t kF14 = 0xE07D;
 constexpr std::uint32_t kF15 = 0xE07E;
-
-struct SeenWindow {
-    std::string className;
-    std::string caption;
-    std::string text;  // a message box's text
-    int width = 0;
-    int height = 0;
-};
-
-// Answers the message boxes (OK) and closes the settings windows of this
-// process as they appear, and keeps what they showed.
-class WindowWatcher {
-public:
-    WindowWatcher() : thread_([this] { Run(); }) {}
-    ~WindowWatcher() {
-        stop_ = true;
-        thread_.join();
-    }
-
-    std::vector<SeenWindow> Seen() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return seen_;
-    }
-
-private:
-    void Run() {
-        while (!stop_) {
-            EnumWindows(Visit, reinterpret_cast<LPARAM>(this));
-            Sleep(20);
-        }
-    }
-
-    static BOOL CALLBACK Visit(HWND hwnd, LPARAM self) {
-        reinterpret_cast<WindowWatcher*>(self)->Look(hwnd);
-        return TRUE;
-    }
-
-    void Look(HWND hwnd) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        if (pid != GetCurrentProcessId() || !IsWindowVisible(hwnd) || handled_.count(hwnd)) return;
-        char className[64] = {};
-        GetClassNameA(hwnd, className, sizeof(className));
-        const std::string cls = className;
-        if (cls != "#32770" && cls != "TfrmSettings" && cls != "TfrmAdd") return;
-        handled_.insert(hwnd);
-        SeenWindow seen;
-        seen.className = cls;
-        char buffer[1024] = {};
-        GetWindowTextA(hwnd, buffer, sizeof(buffer));
-        seen.caption = buffer;
-        buffer[0] = 0;
-        GetDlgItemTextA(hwnd, 0xFFFF, buffer, sizeof(buffer));
-        seen.text = buffer;
-        RECT rc;
-        GetWindowRect(hwnd, &rc);
-        seen.width = rc.right - rc.left;
-        seen.height = rc.bottom - rc.top;
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            seen_.push_back(seen);
-        }
-        if (cls == "#32770") {
-            PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
-        } else {
-            PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        }
-    }
-
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::vector<SeenWindow> seen_;
-    std::set<HWND> handled_;
-    std::thread thread_;
-};
 
 // Whether the shell holds an icon of this window: changing nothing of an
 // icon succeeds only for an icon that is there.
@@ -152,7 +78,7 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
     EXPECT_EQ(outer.right - outer.left, 689);
     EXPECT_EQ(outer.bottom - outer.top, 548);
 
-    const RECT panel = ChildRect(form_->Panel1.Handle());
+    const RECT panel = ChildRect(form_->toolBar.Handle());
     RECT client;
     GetClientRect(main, &client);
     EXPECT_EQ(panel.top, 0);
@@ -164,10 +90,10 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
         int left;
         bool visible;
     } buttons[] = {
-        {&form_->btnDisabled, 4, true}, {&form_->btnEnabled, 28, true}, {&form_->btnAddNew, 62, true},
-        {&form_->BtnEdit, 85, true},    {&form_->btnDelete, 108, true}, {&form_->btnFeedback, 142, true},
-        {&form_->btnAbout, 167, true},  {&form_->btnSettings, 255, false},
-        {&form_->btnDonate, client.right - 4 - 23, true},
+        {&form_->disableAllButton, 4, true}, {&form_->enableAllButton, 28, true}, {&form_->addButton, 62, true},
+        {&form_->editButton, 85, true},    {&form_->deleteButton, 108, true}, {&form_->feedbackButton, 142, true},
+        {&form_->aboutButton, 167, true},  {&form_->settingsButton, 255, false},
+        {&form_->donateButton, client.right - 4 - 23, true},
     };
     for (const auto& b : buttons) {
         const RECT rc = ChildRect(b.button->Handle());
@@ -176,8 +102,8 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
         EXPECT_EQ(rc.bottom - rc.top, 22) << b.button->Id();
         EXPECT_EQ((GetWindowLongA(b.button->Handle(), GWL_STYLE) & WS_VISIBLE) != 0, b.visible) << b.button->Id();
     }
-    EXPECT_TRUE(form_->btnDisabled.Down());
-    EXPECT_FALSE(form_->btnEnabled.Down());
+    EXPECT_TRUE(form_->disableAllButton.Down());
+    EXPECT_FALSE(form_->enableAllButton.Down());
 
     const HWND list = form_->ListView();
     const LONG style = GetWindowLongA(list, GWL_STYLE);
@@ -187,14 +113,20 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
     const LRESULT extended = SendMessageA(list, LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0);
     EXPECT_TRUE(extended & LVS_EX_GRIDLINES);
     EXPECT_TRUE(extended & LVS_EX_FULLROWSELECT);
+    EXPECT_TRUE(extended & LVS_EX_CHECKBOXES);
     const RECT listRect = ChildRect(list);
-    EXPECT_EQ(listRect.top, 27);
-    EXPECT_EQ(listRect.bottom, ChildRect(form_->StatusBar1).top);
+    // The filter row between the tool bar and the list.
+    const RECT filterRect = ChildRect(form_->FilterBox());
+    EXPECT_GE(filterRect.top, 27);
+    EXPECT_LE(filterRect.bottom, 27 + 26);
+    EXPECT_EQ(filterRect.right, client.right - 4);
+    EXPECT_EQ(listRect.top, 27 + 26);
+    EXPECT_EQ(listRect.bottom, ChildRect(form_->statusBar).top);
 
     const struct {
         const char* caption;
         int width;
-    } columns[] = {{"#", 30}, {"Shortcut", 125}, {"Action", 150}, {"Description", 450}, {"Unique ID", 75}};
+    } columns[] = {{"#", 50}, {"Shortcut", 125}, {"Action", 150}, {"Description", 450}, {"Unique ID", 75}};
     for (int i = 0; i < 5; ++i) {
         char text[64] = {};
         LVCOLUMNA column = {};
@@ -207,7 +139,7 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
     }
 
     int parts[4] = {};
-    EXPECT_EQ(SendMessageA(form_->StatusBar1, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 1);
+    EXPECT_EQ(SendMessageA(form_->statusBar, SB_GETPARTS, 4, reinterpret_cast<LPARAM>(parts)), 1);
     EXPECT_EQ(parts[0], 50);
 }
 
@@ -220,25 +152,25 @@ TEST_F(MainWindowTest, MenusHoldTheVisibleItemsInOrder) {
     EXPECT_EQ(MenuTexts(GetSubMenu(bar, 2)),
               (std::vector<std::string>{"Tolvern WebSite", "-", "Donate", "-", "Feedback && Suggestion", "-",
                                         "About"}));
-    EXPECT_FALSE(form_->Settings2.visible);
-    EXPECT_FALSE(form_->VideoTutorials1.visible);
+    EXPECT_FALSE(form_->settingsItem.visible);
+    EXPECT_FALSE(form_->videoTutorialsItem.visible);
 }
 
 TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     const std::string text = Line(1, "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
                              Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +
                              Line(3, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut");
+    WindowWatcher watcher;
     Start(text);
     const HWND list = form_->ListView();
     ASSERT_EQ(RowCount(list), 3);
     Win32HotKeyApi api;
     const std::string f13 = HotKeyToText(api, kF13);
     const std::string first = CellText(list, 0, 4);
-    const std::string second = CellText(list, 1, 4);
 
     const std::vector<std::vector<std::string>> expected = {
         {"1", f13, "Run Program", "Run it", first},
-        {"2", HotKeyToText(api, kF14), "", "Odd kind", second},
+        {"2", HotKeyToText(api, kF14), "", "Odd kind", "0"},    // switched off: not registered
         {"3", f13, "Open URL", "Same shortcut", "0"},  // the shortcut is taken by row 1
     };
     for (int row = 0; row < 3; ++row) {
@@ -246,13 +178,19 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
             EXPECT_EQ(CellText(list, row, column), expected[row][column]) << row << "," << column;
         }
     }
+    EXPECT_TRUE(ListView_GetCheckState(list, 0));
+    EXPECT_FALSE(ListView_GetCheckState(list, 1));
+    EXPECT_TRUE(ListView_GetCheckState(list, 2));  // on, but refused: the box below says so
     EXPECT_GE(std::stoul(first), 0xC000u);
-    EXPECT_GE(std::stoul(second), 0xC000u);
     EXPECT_EQ(ReadFile(listPath_),
               Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
-                  Line(std::stoul(second), "0", "BOGUS1", kF14, "data", "Odd kind") +
+                  Line(0, "0", "BOGUS1", kF14, "data", "Odd kind") +
                   Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
     EXPECT_TRUE(TrayIconPresent(form_->Handle()));
+    // The refused shortcut is named with its holder.
+    EXPECT_EQ(watcher.Texts(), std::vector<std::string>{
+                                   "These macros do not run because their shortcut could not be registered:\n"
+                                   "\"Same shortcut\": " + f13 + " is used by the macro \"Run it\"."});
 }
 
 TEST_F(MainWindowTest, TrayRecordHasTheFirstVersionsSize) {
@@ -323,18 +261,18 @@ TEST_F(MainWindowTest, ShownMeansDisabled) {
     const HWND app = application_->Handle();
 
     // From the tray.
-    form_->Show1Click();
+    form_->OnShowHide();
     Pump();
     EXPECT_TRUE(Shown());
     EXPECT_TRUE(IsWindowVisible(app));  // the taskbar button
     EXPECT_TRUE(form_->AllDisabled());
-    EXPECT_TRUE(form_->btnDisabled.Down());
-    EXPECT_FALSE(form_->btnEnabled.Down());
+    EXPECT_TRUE(form_->disableAllButton.Down());
+    EXPECT_FALSE(form_->enableAllButton.Down());
 
     // "Enable all" while shown; the close box hides and makes the shortcuts live.
-    form_->btnEnabled.Click();
+    form_->enableAllButton.Click();
     EXPECT_FALSE(form_->AllDisabled());
-    form_->btnDisabled.Click();
+    form_->disableAllButton.Click();
     EXPECT_TRUE(form_->AllDisabled());
     SendMessageA(main, WM_CLOSE, 0, 0);
     Pump();
@@ -342,7 +280,7 @@ TEST_F(MainWindowTest, ShownMeansDisabled) {
     EXPECT_FALSE(Shown());
     EXPECT_FALSE(IsWindowVisible(app));
     EXPECT_FALSE(form_->AllDisabled());
-    EXPECT_TRUE(form_->btnEnabled.Down());
+    EXPECT_TRUE(form_->enableAllButton.Down());
     EXPECT_TRUE(TrayIconPresent(main));
 
     // The left click on the icon shows it again.
@@ -361,35 +299,35 @@ TEST_F(MainWindowTest, ShownMeansDisabled) {
     EXPECT_FALSE(form_->AllDisabled());
 
     // Minimising hides into the tray and makes the shortcuts live.
-    form_->Show1Click();
+    form_->OnShowHide();
     Pump();
     SendMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     Pump();
     EXPECT_FALSE(Shown());
     EXPECT_FALSE(IsWindowVisible(app));
     EXPECT_FALSE(form_->AllDisabled());
-    EXPECT_TRUE(form_->btnEnabled.Down());
+    EXPECT_TRUE(form_->enableAllButton.Down());
 
     // A restore of the application shows it and disables.
     SendMessageA(app, WM_SYSCOMMAND, SC_RESTORE, reinterpret_cast<LPARAM>(app));
     Pump();
     EXPECT_TRUE(Shown());
     EXPECT_TRUE(form_->AllDisabled());
-    EXPECT_TRUE(form_->btnDisabled.Down());
+    EXPECT_TRUE(form_->disableAllButton.Down());
 }
 
 TEST_F(MainWindowTest, TrayToggleChangesTheFlagButNotTheButtons) {
     Start();
-    form_->Show1Click();
+    form_->OnShowHide();
     Pump();
     ASSERT_TRUE(form_->AllDisabled());
-    form_->Disable1Click();
+    form_->OnToggleAll();
     EXPECT_FALSE(form_->AllDisabled());
-    EXPECT_TRUE(form_->btnDisabled.Down());
-    form_->Disable1Click();
+    EXPECT_TRUE(form_->disableAllButton.Down());
+    form_->OnToggleAll();
     EXPECT_TRUE(form_->AllDisabled());
     // Show/Hide on a shown window leaves it on screen.
-    form_->Show1Click();
+    form_->OnShowHide();
     Pump();
     EXPECT_TRUE(Shown());
 }
@@ -418,17 +356,24 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     Start(text);
     const HWND list = form_->ListView();
     // Without a selection nothing happens.
-    Command(TfrmKeyvaneMain::cmDelete1);
+    Command(TfrmKeyvaneMain::cmMenuDelete);
     ASSERT_EQ(RowCount(list), 3);
 
     SelectRow(list, 1);
-    Command(TfrmKeyvaneMain::cmDelete1);  // the menu item presses btnDelete
+    {
+        WindowWatcher watcher(IDNO);
+        Command(TfrmKeyvaneMain::cmMenuDelete);
+        EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Delete the macro \"second\"?"});
+        ASSERT_EQ(RowCount(list), 3);  // No keeps it
+    }
+    WindowWatcher watcher(IDYES);
+    Command(TfrmKeyvaneMain::cmMenuDelete);
     ASSERT_EQ(RowCount(list), 2);
     EXPECT_EQ(CellText(list, 0, 0), "1");
     EXPECT_EQ(CellText(list, 0, 3), "first");
     EXPECT_EQ(CellText(list, 1, 0), "2");
     EXPECT_EQ(CellText(list, 1, 3), "third");
-    EXPECT_EQ(form_->SelectedRow(), -1);
+    EXPECT_EQ(form_->SelectedSlot(), -1);
     const std::string file = ReadFile(listPath_);
     EXPECT_EQ(file, Line(std::stoul(CellText(list, 0, 4)), "-1", "RUNPRG", kF13, "a.exe", "first") +
                         Line(std::stoul(CellText(list, 1, 4)), "-1", "RUNPRG", kF15, "c.exe", "third"));
@@ -439,18 +384,18 @@ TEST_F(MainWindowTest, EditWithoutSelectionDoesNothingAndWithOneSetsTheEditedSlo
                              Line(0, "-1", "RUNPRG", kF14, "b.exe", "second");
     Start(text);
     form_->Binding().table.EditIndex = -1;
-    Command(TfrmKeyvaneMain::cmEdit2);
+    Command(TfrmKeyvaneMain::cmMenuEdit);
     EXPECT_EQ(form_->Binding().table.EditIndex, -1);
     SelectRow(form_->ListView(), 1);
     WindowWatcher watcher;  // closes the editor that Edit opens
-    Command(TfrmKeyvaneMain::cmEdit2);
+    Command(TfrmKeyvaneMain::cmMenuEdit);
     EXPECT_EQ(form_->Binding().table.EditIndex, 1);
 }
 
 TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
     Start();
     WindowWatcher watcher;
-    form_->Settings2Click();  // returns once the watcher has closed it
+    form_->OnSettings();  // returns once the watcher has closed it
     const std::vector<SeenWindow> seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].className, "TfrmSettings");
@@ -462,7 +407,7 @@ TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
 
 TEST_F(MainWindowTest, ExitEndsTheMessageLoop) {
     Start();
-    Command(TfrmKeyvaneMain::cmExit1);
+    Command(TfrmKeyvaneMain::cmExit);
     EXPECT_TRUE(loop_.Terminated());
 }
 

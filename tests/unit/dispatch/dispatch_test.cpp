@@ -36,12 +36,61 @@ TEST_F(DispatchTest, AllDisabledIgnoresPressesButKeepsTheRegistrations) {
     EXPECT_EQ(Files(shell), (std::vector<std::string>{"first.exe"}));
 }
 
-TEST_F(DispatchTest, DisabledSlotKeepsItsShortcutAndRunsNothing) {
+TEST_F(DispatchTest, SwitchedOffSlotLeavesItsShortcutFreeAndRunsNothing) {
     WriteList("1;0;RUNPRG;24692;first.exe;@\r\n");
     binding->LoadHotKFile();
-    EXPECT_TRUE(hotkeys.IsRegistered(kCtrlShift, kVkF5));
-    hotkeys.Press(kCtrlShift, kVkF5);
+    EXPECT_FALSE(hotkeys.IsRegistered(kCtrlShift, kVkF5));
+    EXPECT_EQ(binding->table.Macros[0].UniqueID, 0u);
+    EXPECT_TRUE(binding->RefusedSlots().empty());  // off is not refused
+    EXPECT_FALSE(hotkeys.Press(kCtrlShift, kVkF5));
     EXPECT_TRUE(shell.opened.empty());
+}
+
+TEST_F(DispatchTest, SwitchOffFreesTheShortcutAndSwitchOnTakesItBack) {
+    WriteList(kThreeMacros);
+    binding->LoadHotKFile();
+    ListFileResult saved;
+    ASSERT_TRUE(binding->SwitchMacro(1, false, saved));
+    EXPECT_TRUE(saved.completed);
+    EXPECT_FALSE(hotkeys.IsRegistered(kCtrlShift, kVkF6));
+    EXPECT_EQ(binding->table.Macros[1].UniqueID, 0u);
+    EXPECT_NE(ReadList().find("0;0;RUNPRG;24693;second.exe;Second@"), std::string::npos);
+    EXPECT_FALSE(hotkeys.Press(kCtrlShift, kVkF6));
+
+    ASSERT_TRUE(binding->SwitchMacro(1, true, saved));
+    EXPECT_TRUE(hotkeys.IsRegistered(kCtrlShift, kVkF6));
+    EXPECT_TRUE(binding->table.Macros[1].Enabled);
+    EXPECT_NE(ReadList().find(";-1;RUNPRG;24693;second.exe;Second@"), std::string::npos);
+    EXPECT_TRUE(hotkeys.Press(kCtrlShift, kVkF6));
+    EXPECT_EQ(Files(shell), (std::vector<std::string>{"second.exe"}));
+}
+
+TEST_F(DispatchTest, SwitchOnOfATakenShortcutLeavesTheMacroOff) {
+    WriteList(kThreeMacros);
+    binding->LoadHotKFile();
+    ListFileResult saved;
+    ASSERT_TRUE(binding->SwitchMacro(0, false, saved));
+    const std::string fileWhenOff = ReadList();
+    hotkeys.TakeByAnotherProgram(kCtrlShift, kVkF5);
+    EXPECT_FALSE(binding->SwitchMacro(0, true, saved));
+    EXPECT_FALSE(binding->table.Macros[0].Enabled);
+    EXPECT_EQ(binding->table.Macros[0].UniqueID, 0u);
+    EXPECT_EQ(ReadList(), fileWhenOff);
+    EXPECT_FALSE(binding->SwitchMacro(7, true, saved));  // no such macro
+}
+
+// Two macros on one shortcut: the second holds no registration, and switching
+// it off must not free the first one's.
+TEST_F(DispatchTest, SwitchingOffAnUnregisteredDuplicateKeepsTheHoldersRegistration) {
+    WriteList("1;-1;RUNPRG;24692;first.exe;@\r\n2;-1;RUNPRG;24692;second.exe;@\r\n");
+    binding->LoadHotKFile();
+    EXPECT_EQ(binding->RefusedSlots(), std::vector<int>{1});
+    ListFileResult saved;
+    ASSERT_TRUE(binding->SwitchMacro(1, false, saved));
+    EXPECT_TRUE(hotkeys.IsRegistered(kCtrlShift, kVkF5));
+    EXPECT_TRUE(binding->RefusedSlots().empty());
+    hotkeys.Press(kCtrlShift, kVkF5);
+    EXPECT_EQ(Files(shell), (std::vector<std::string>{"first.exe"}));
 }
 
 TEST_F(DispatchTest, UnknownIndexRunsNothing) {

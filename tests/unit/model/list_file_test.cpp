@@ -73,8 +73,9 @@ TEST_F(ListFileTest, LoadRegistersAnewAndRewritesInTheWritersForm) {
     EXPECT_EQ(Slot(1).Description, "");
     EXPECT_EQ(Slot(2).UniqueID, 0u);  // same shortcut as slot 0
     EXPECT_EQ(Slot(2).Description, "mailhome");
+    EXPECT_EQ(Slot(1).UniqueID, 0u);  // switched off: not registered
     EXPECT_EQ(ReadBytes(listPath), "49152;-1;RUNPRG;100;a;first@\r\n"
-                                   "49153;0;OPNURL;200;b;@\r\n"
+                                   "0;0;OPNURL;200;b;@\r\n"
                                    "0;-1;KEYEVN;100;c;mailhome@\r\n");
 }
 

@@ -142,7 +142,9 @@ TEST_F(EditorCommit, TakenShortcutIsRefusedWithItsText) {
     api.TakeByAnotherProgram(kCtrlShift, 0x74);
     CommitOutcome out = CommitMacro(NewProgram(), *binding, api);
     EXPECT_FALSE(out.stored);
-    EXPECT_EQ(out.refusal.text, "Ctrl+Shift+F5 is already using. Please select another hotkey.");
+    EXPECT_EQ(out.refusal.text,
+              "Ctrl+Shift+F5 is already using. Please select another hotkey.\n"
+              "Ctrl+Shift+F5 is taken by another program.");
     EXPECT_EQ(out.refusal.icon, MessageIcon::None);
     EXPECT_EQ(binding->table.MacroCount, 0);
     EXPECT_TRUE(binding->KVKeyHook1.Records().empty());
@@ -249,7 +251,9 @@ TEST_F(EditorCommit, RefusedEditKeepsTheOldRegistration) {
     r.hotKey = kCtrlShiftF6;
     CommitOutcome out = CommitMacro(r, *binding, api);
     EXPECT_FALSE(out.stored);
-    EXPECT_EQ(out.refusal.text, "Ctrl+Shift+F6 is already using. Please select another hotkey.");
+    EXPECT_EQ(out.refusal.text,
+              "Ctrl+Shift+F6 is already using. Please select another hotkey.\n"
+              "Ctrl+Shift+F6 is taken by another program.");
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 0));
     EXPECT_EQ(binding->table.Macros[0].UniqueID, id);
 
@@ -275,7 +279,9 @@ TEST_F(EditorCommit, EditingAnUnregisteredDuplicateLeavesTheOtherMacroAlone) {
     CommitRequest r = EditOf(1);
     CommitOutcome out = CommitMacro(r, *binding, api);
     EXPECT_FALSE(out.stored);
-    EXPECT_EQ(out.refusal.text, "Ctrl+Shift+F5 is already using. Please select another hotkey.");
+    EXPECT_EQ(out.refusal.text,
+              "Ctrl+Shift+F5 is already using. Please select another hotkey.\n"
+              "Ctrl+Shift+F5 is used by the macro \"Open notes\".");
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 0));
 
     r.hotKey = kCtrlShiftF6;
@@ -321,20 +327,21 @@ TEST_F(EditorCommit, WinIsKeptWhenAnOpenedShortcutHasIt) {
 }
 
 TEST_F(EditorCommit, CheckAvailabilityTextsAndIcons) {
-    Notice free = CheckAvailability(api, kCtrlShiftF5);
+    Notice free = CheckAvailability(api, kCtrlShiftF5, binding->table);
     EXPECT_EQ(free.text, "Ctrl+Shift+F5 is available for registration.");
     EXPECT_EQ(free.icon, MessageIcon::Information);
     EXPECT_TRUE(api.Registrations().empty());  // the probe leaves nothing behind
 
     Store(NewProgram());
-    Notice taken = CheckAvailability(api, kCtrlShiftF5);
-    EXPECT_EQ(taken.text, "Ctrl+Shift+F5 is NOT available for registration.");
+    Notice taken = CheckAvailability(api, kCtrlShiftF5, binding->table);
+    EXPECT_EQ(taken.text, "Ctrl+Shift+F5 is NOT available for registration.\n"
+                          "Ctrl+Shift+F5 is used by the macro \"Open notes\".");
 
-    Notice none = CheckAvailability(api, 0);
+    Notice none = CheckAvailability(api, 0, binding->table);
     EXPECT_EQ(none.text, " doesn't appear to be a hotkey.");
     EXPECT_EQ(none.icon, MessageIcon::Warning);
 
-    EXPECT_EQ(CheckAvailability(api, 0x74).text, "F5 is available for registration.");
+    EXPECT_EQ(CheckAvailability(api, 0x74, binding->table).text, "F5 is available for registration.");
 }
 
 }  // namespace
