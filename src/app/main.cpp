@@ -4,12 +4,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "platform/win32/Win32MessageLoop.h"
 #include "ui/AppTitle.h"
 #include "ui/Application.h"
 #include "ui/ShowRequest.h"
 #include "ui/Win.h"
 #include "ui/uMain.h"
+
+// An exception that escapes ends the program as abort() does. The runtime's
+// own handler would print the exception's demangled type to a console the
+// program does not have, and would bring in its demangler (about 40 KiB).
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace {
 
@@ -37,7 +46,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     }
 
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    // Only the classes the windows use: the list view, and the status bar
+    // and tool tips.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
 
     kv::Win32MessageLoop loop;
