@@ -67,10 +67,11 @@ void AppendItem(HMENU menu, const MenuItem& item) {
     if (item.visible) AppendMenuA(menu, MF_STRING, item.id, item.caption);
 }
 
-void SetSubItem(HWND list, int row, int column, const std::string& text) {
+// The list view asks for the cell's text when it draws it (LVN_GETDISPINFO).
+void SetSubItemByCallback(HWND list, int row, int column) {
     LVITEMA item = {};
     item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
+    item.pszText = LPSTR_TEXTCALLBACKA;
     SendMessageA(list, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
 }
 
@@ -397,13 +398,10 @@ void TfrmKeyvaneMain::OpenEditor(bool editMode) {
 
 TfrmAdd& TfrmKeyvaneMain::CreateEditor(bool editMode) {
     auto onStored = [this](int slot, bool edited) {
-        const TMacroSlot& stored = binding_.table.Macros[slot];
-        const std::string id = std::to_string(stored.UniqueID);
-        const std::string shortcut = HotKeyToText(hotKeyApi_, stored.HotKey);
         if (edited) {
-            EditListview(id, shortcut, stored.ActionKind, stored.Description);
+            EditListview();
         } else {
-            AddtoListview(std::to_string(slot + 1), id, shortcut, stored.ActionKind, stored.Description);
+            AddtoListview();
         }
     };
     TEditorHost host{binding_, hotKeyApi_, input_, title_, onStored, [this] { ShowMessages(binding_.MemToFile()); }};
@@ -469,30 +467,52 @@ int TfrmKeyvaneMain::SelectedRow() const {
     return int(SendMessageA(lwMacroList, LVM_GETNEXTITEM, WPARAM(-1), LVNI_SELECTED));
 }
 
-void TfrmKeyvaneMain::AddtoListview(const std::string& number, const std::string& id, const std::string& shortcut,
-                                    const std::string& kind, const std::string& description) {
+// Rows hold no texts of their own: the list view asks for each cell as it
+// draws it, and the text comes from the macro table (row k is slot k), so a
+// long list keeps no second copy of its texts.
+void TfrmKeyvaneMain::AddtoListview() {
     ListViewBatch batch(*this);
     LVITEMA item = {};
     item.mask = LVIF_TEXT;
     item.iItem = int(SendMessageA(lwMacroList, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<char*>(number.c_str());
+    item.pszText = LPSTR_TEXTCALLBACKA;
     const int row = int(SendMessageA(lwMacroList, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
     if (row < 0) return;
-    SetSubItem(lwMacroList, row, 1, shortcut);
-    SetSubItem(lwMacroList, row, 2, ActionDisplayName(kind));
-    SetSubItem(lwMacroList, row, 3, description);
-    SetSubItem(lwMacroList, row, 4, id);
+    for (int column = 1; column < int(std::size(kColumns)); ++column) SetSubItemByCallback(lwMacroList, row, column);
 }
 
-void TfrmKeyvaneMain::EditListview(const std::string& id, const std::string& shortcut, const std::string& kind,
-                                   const std::string& description) {
+void TfrmKeyvaneMain::EditListview() {
     const int row = SelectedRow();
     if (row < 0) return;
     ListViewBatch batch(*this);
-    SetSubItem(lwMacroList, row, 1, shortcut);
-    SetSubItem(lwMacroList, row, 2, ActionDisplayName(kind));
-    SetSubItem(lwMacroList, row, 3, description);
-    SetSubItem(lwMacroList, row, 4, id);
+    SendMessageA(lwMacroList, LVM_REDRAWITEMS, row, row);
+}
+
+std::string TfrmKeyvaneMain::CellText(int row, int column) {
+    const MacroTable& table = binding_.table;
+    if (row < 0 || row >= table.MacroCount) return "";
+    const TMacroSlot& slot = table.Macros[row];
+    switch (column) {
+        case 0: return std::to_string(row + 1);
+        case 1: return HotKeyToText(hotKeyApi_, slot.HotKey);
+        case 2: return ActionDisplayName(slot.ActionKind);
+        case 3: return slot.Description;
+        default: return std::to_string(slot.UniqueID);
+    }
+}
+
+void TfrmKeyvaneMain::CellTextRequested(NMHDR* header) {
+    if (header->code == LVN_GETDISPINFOA) {
+        LVITEMA& item = reinterpret_cast<NMLVDISPINFOA*>(header)->item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem).c_str(), item.cchTextMax);
+    } else {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0 &&
+            !MultiByteToWideChar(CP_ACP, 0, CellText(item.iItem, item.iSubItem).c_str(), -1, item.pszText,
+                                 item.cchTextMax))
+            item.pszText[0] = L'\0';
+    }
 }
 
 void TfrmKeyvaneMain::RebuildList() {
@@ -504,11 +524,7 @@ void TfrmKeyvaneMain::RebuildList() {
 void TfrmKeyvaneMain::AppendRows(int firstSlot) {
     ListViewBatch batch(*this);
     const MacroTable& table = binding_.table;
-    for (int i = firstSlot; i < table.MacroCount; ++i) {
-        const TMacroSlot& slot = table.Macros[i];
-        AddtoListview(std::to_string(i + 1), std::to_string(slot.UniqueID), HotKeyToText(hotKeyApi_, slot.HotKey),
-                      slot.ActionKind, slot.Description);
-    }
+    for (int i = firstSlot; i < table.MacroCount; ++i) AddtoListview();
 }
 
 void TfrmKeyvaneMain::updateButtons() {
@@ -538,8 +554,13 @@ LRESULT TfrmKeyvaneMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam) == 0) OnCommand(LOWORD(wParam));
             return 0;
         case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
             if (header->hwndFrom == lwMacroList && header->code == UINT(NM_DBLCLK)) lwMacroListDblClick();
+            if (header->hwndFrom == lwMacroList &&
+                (header->code == UINT(LVN_GETDISPINFOA) || header->code == UINT(LVN_GETDISPINFOW))) {
+                CellTextRequested(header);
+                return 0;
+            }
             break;
         }
         case WM_SIZE:

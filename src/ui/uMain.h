@@ -85,11 +85,15 @@ public:
     void ApplicationEvents1Minimize();
     void ApplicationEvents1Restore();
 
-    // List operations; each applies its change as one batch.
-    void AddtoListview(const std::string& number, const std::string& id, const std::string& shortcut,
-                       const std::string& kind, const std::string& description);
-    void EditListview(const std::string& id, const std::string& shortcut, const std::string& kind,
-                      const std::string& description);
+    // List operations; each applies its change as one batch. A row shows
+    // the table's slot of the same index: AddtoListview appends the row of
+    // the last slot, EditListview redraws the selected row.
+    void AddtoListview();
+    void EditListview();
+    // The text of a cell, from the macro table; the answer to the list
+    // view's LVN_GETDISPINFOA/W.
+    std::string CellText(int row, int column);
+    void CellTextRequested(NMHDR* header);
     void updateButtons();
     // Opens the editor on the selected row's macro; nothing without a selection.
     void EditSelectedHotKey();
