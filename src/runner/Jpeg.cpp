@@ -74,17 +74,30 @@ void CheckLayout(const Bitmap& bitmap) {
 }
 
 // libjpeg reports fatal errors through error_exit, which must not return:
-// jump back to the compressor's frame with the library's message.
+// jump back to the compressor's frame with the library's message. The
+// compiler's own jump restores the registers and nothing else: unlike
+// longjmp on 64-bit Windows it does not unwind the frames in between, so
+// libjpeg needs no unwind data (which lets the link drop its unused code).
+#if defined(__GNUC__)
+using JumpBuffer = void* [5];
+#define KV_SETJMP(buffer) __builtin_setjmp(buffer)
+#define KV_LONGJMP(buffer) __builtin_longjmp(buffer, 1)
+#else
+using JumpBuffer = std::jmp_buf;
+#define KV_SETJMP(buffer) setjmp(buffer)
+#define KV_LONGJMP(buffer) std::longjmp(buffer, 1)
+#endif
+
 struct ErrorManager {
     jpeg_error_mgr pub;
-    std::jmp_buf jump;
+    JumpBuffer jump;
     char message[JMSG_LENGTH_MAX];
 };
 
 void ErrorExit(j_common_ptr cinfo) {
     ErrorManager* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     err->pub.format_message(cinfo, err->message);
-    std::longjmp(err->jump, 1);
+    KV_LONGJMP(err->jump);
 }
 
 void SilentMessage(j_common_ptr) {}
@@ -160,7 +173,7 @@ bool Compress(const Bitmap& bitmap, JSAMPROW* rows, std::uint8_t* rowBuffer, std
     err.pub.error_exit = ErrorExit;
     err.pub.output_message = SilentMessage;
     err.message[0] = 0;
-    if (setjmp(err.jump)) {
+    if (KV_SETJMP(err.jump)) {
         std::snprintf(message, JMSG_LENGTH_MAX, "%s", err.message);
         jpeg_destroy_compress(&cinfo);
         return false;
