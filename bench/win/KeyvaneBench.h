@@ -207,6 +207,60 @@ inline Stats Summarise(std::vector<double> values) {
     return {values.front(), values[values.size() / 2], values.back()};
 }
 
+// One row of the summary table that scripts/bench prints at the end:
+// "summary: figure; keyvane; anchor; comparison; goal".
+inline void SummaryRow(const char* figure, const std::string& keyvane, const std::string& anchor,
+                       const std::string& comparison, const char* goal) {
+    std::printf("summary: %s; %s; %s; %s; %s\n", figure, keyvane.c_str(), anchor.c_str(), comparison.c_str(), goal);
+}
+
+inline std::string Format(const char* format, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+// "1.23x" for a ratio of two medians.
+inline std::string Ratio(double value, double anchor) {
+    return anchor > 0 ? Format("%.2fx", value / anchor) : std::string("n/a");
+}
+
+// A child process started with a command line, ended at destruction.
+class Child {
+public:
+    explicit Child(std::string commandLine) {
+        STARTUPINFOA si = {};
+        si.cb = sizeof(si);
+        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
+            pi_ = {};
+    }
+    ~Child() {
+        if (!pi_.hProcess) return;
+        TerminateProcess(pi_.hProcess, 0);
+        WaitForSingleObject(pi_.hProcess, 5000);
+        CloseHandle(pi_.hThread);
+        CloseHandle(pi_.hProcess);
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+    HANDLE Process() const { return pi_.hProcess; }
+    DWORD Id() const { return pi_.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+};
+
+// The top-level window of the class that belongs to the process; null if none.
+inline HWND WindowOfProcess(const char* windowClass, DWORD processId) {
+    HWND found = nullptr;
+    while ((found = FindWindowExA(nullptr, found, windowClass, nullptr)) != nullptr) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(found, &pid);
+        if (pid == processId) return found;
+    }
+    return nullptr;
+}
+
 inline bool KeyvaneArgument(int argc, char** argv, const char* usage, std::string& keyvane) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s\n", usage);

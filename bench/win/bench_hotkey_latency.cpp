@@ -1,77 +1,146 @@
-// Time from a shortcut press injected into the input stream to the start of
-// its macro: a RUNPRG macro starts this program again, which notes the time
-// at which it runs. Starting the same program directly through the shell
-// gives the cost of the process start alone; the difference is keyvane's.
+// Time from a shortcut press to the first key its macro types, when the user
+// lets go of the modifiers 20 ms after the key: a KEYEVN macro of keyvane.exe
+// types "z". The anchor, started in the same run, is this program with
+// --poller: it registers another shortcut, polls the key state every 1 ms
+// until the modifiers are up and then sends "z" itself. A low-level keyboard
+// hook in this program notes when the "z" comes by. The presses of the two
+// alternate; the difference of the medians is what keyvane adds.
 //   bench_hotkey_latency keyvane.exe [presses]
 #include "KeyvaneBench.h"
+
+#include <mmsystem.h>
+
+#include <atomic>
 
 using namespace kvbench;
 
 namespace {
 
-const char* const kMarkVariable = "KV_BENCH_MARK_FILE";
-constexpr std::uint32_t kShortcut = 0xE085;  // Ctrl+Shift+Alt+F22
+constexpr std::uint32_t kKeyvaneShortcut = 0xE085;  // Ctrl+Shift+Alt+F22
+constexpr std::uint32_t kPollerShortcut = 0xE086;   // Ctrl+Shift+Alt+F23
+constexpr WORD kTypedKey = 'Z';
+constexpr double kReleaseAfterMs = 20;
+const char* const kPollerReady = "KvBenchPollerReady";
 
-// Started by the macro (or directly): writes the clock to the mark file.
-int Mark(const char* path) {
-    const double now = NowMs();
-    WriteFileText(path, std::to_string(now));
+std::atomic<double> typedAt{-1};
+
+LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
+    const KBDLLHOOKSTRUCT* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) && key->vkCode == kTypedKey &&
+        typedAt.load() < 0)
+        typedAt = NowMs();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The hook lives on its own thread, whose message loop calls it.
+DWORD WINAPI HookThread(LPVOID ready) {
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyHook, GetModuleHandleA(nullptr), 0);
+    SetEvent(static_cast<HANDLE>(ready));
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    if (hook) UnhookWindowsHookEx(hook);
     return 0;
 }
 
-// Waits for the mark file and reads the time in it; < 0 when none came.
-double WaitForMark(const std::string& path) {
-    double at = -1;
-    WaitUntil([&] {
-        const std::string text = ReadFileText(path);
-        if (text.empty()) return false;
-        at = std::atof(text.c_str());
-        return true;
-    }, 10000);
-    DeleteFileA(path.c_str());
-    return at;
+bool ModifierDown() {
+    for (int vk : {VK_CONTROL, VK_SHIFT, VK_MENU, VK_LWIN, VK_RWIN})
+        if (GetAsyncKeyState(vk) & 0x8000) return true;
+    return false;
+}
+
+// The anchor: on its shortcut, waits for the modifiers to be let go by
+// polling every millisecond, then sends the key in one call.
+int RunPoller() {
+    timeBeginPeriod(1);
+    const std::uint32_t s = kPollerShortcut;
+    RegisterHotKey(nullptr, 1, MOD_CONTROL | MOD_SHIFT | MOD_ALT, s & 0xFF);
+    HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, kPollerReady);
+    if (ready) SetEvent(ready);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message != WM_HOTKEY) continue;
+        while (ModifierDown()) Sleep(1);
+        INPUT keys[2] = {KeyInput(kTypedKey, false), KeyInput(kTypedKey, true)};
+        SendInput(2, keys, sizeof(INPUT));
+    }
+    return 0;
+}
+
+// Presses the shortcut, lets go of its modifiers 20 ms after the key and
+// waits for the typed key; the time from the press to it, < 0 if none came.
+double Press(std::uint32_t hotKey) {
+    const WORD modifiers[] = {VK_CONTROL, VK_SHIFT, VK_MENU};
+    std::vector<INPUT> down;
+    for (WORD m : modifiers) down.push_back(KeyInput(m, false));
+    down.push_back(KeyInput(WORD(hotKey & 0xFF), false));
+    down.push_back(KeyInput(WORD(hotKey & 0xFF), true));
+    std::vector<INPUT> up;
+    for (WORD m : modifiers) up.push_back(KeyInput(m, true));
+
+    typedAt = -1;
+    const double start = NowMs();
+    SendInput(UINT(down.size()), down.data(), sizeof(INPUT));
+    while (NowMs() - start < kReleaseAfterMs) Sleep(1);
+    SendInput(UINT(up.size()), up.data(), sizeof(INPUT));
+    if (!WaitUntil([] { return typedAt.load() >= 0; }, 5000)) return -1;
+    return typedAt.load() - start;
+}
+
+void Print(const char* what, const std::vector<double>& times) {
+    const Stats s = Summarise(times);
+    std::printf("%-42s median %6.1f ms  (min %.1f, max %.1f, %zu presses)\n", what, s.median, s.min, s.max,
+                times.size());
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    char markFile[MAX_PATH] = {};
-    if (GetEnvironmentVariableA(kMarkVariable, markFile, MAX_PATH)) return Mark(markFile);
-
+    if (argc > 1 && std::string(argv[1]) == "--poller") return RunPoller();
     std::string keyvane;
     if (!KeyvaneArgument(argc, argv, "bench_hotkey_latency keyvane.exe [presses]", keyvane)) return 2;
-    const int presses = argc > 2 ? std::atoi(argv[2]) : 10;
+    const int presses = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    timeBeginPeriod(1);
+
+    HANDLE hookReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD hookThreadId = 0;
+    HANDLE hookThread = CreateThread(nullptr, 0, HookThread, hookReady, 0, &hookThreadId);
+    WaitForSingleObject(hookReady, 5000);
 
     Folder folder(keyvane);
-    const std::string mark = folder.File("mark.txt");
-    // keyvane.exe and the programs it starts inherit the variable.
-    SetEnvironmentVariableA(kMarkVariable, mark.c_str());
-    WriteFileText(folder.ListFile(), ListLine(kShortcut, "RUNPRG", ThisExe(), "mark the time"));
+    WriteFileText(folder.ListFile(),
+                  ListLine(kKeyvaneShortcut, "KEYEVN", "Active Window|Active Window|Once|0|z", "type a key"));
     Keyvane program;
     if (program.StartAndWaitReady(folder) < 0) {
         std::printf("keyvane.exe did not come up\n");
         return 1;
     }
-
-    std::vector<double> direct, viaShortcut;
-    for (int i = 0; i < presses; ++i) {
-        double start = NowMs();
-        ShellExecuteA(nullptr, "OPEN", ThisExe().c_str(), "", "", SW_SHOWNORMAL);
-        double at = WaitForMark(mark);
-        if (at > 0) direct.push_back(at - start);
-
-        start = NowMs();
-        PressShortcut(kShortcut);
-        at = WaitForMark(mark);
-        if (at > 0) viaShortcut.push_back(at - start);
-        Sleep(100);
+    HANDLE pollerReady = CreateEventA(nullptr, TRUE, FALSE, kPollerReady);
+    Child poller("\"" + ThisExe() + "\" --poller");
+    if (WaitForSingleObject(pollerReady, 10000) != WAIT_OBJECT_0) {
+        std::printf("the poller did not come up\n");
+        return 1;
     }
-    const Stats d = Summarise(direct);
-    const Stats k = Summarise(viaShortcut);
-    std::printf("shell start of a program alone:        median %6.1f ms  (min %.1f, max %.1f, %zu runs)\n", d.median,
-                d.min, d.max, direct.size());
-    std::printf("shortcut press to the started program: median %6.1f ms  (min %.1f, max %.1f, %zu runs)\n", k.median,
-                k.min, k.max, viaShortcut.size());
-    std::printf("press to macro start (difference of medians): %.1f ms\n", k.median - d.median);
+
+    std::vector<double> viaKeyvane, viaPoller;
+    for (int i = 0; i < presses; ++i) {
+        Sleep(200);
+        const double p = Press(kPollerShortcut);
+        if (p >= 0) viaPoller.push_back(p);
+        Sleep(200);
+        const double k = Press(kKeyvaneShortcut);
+        if (k >= 0) viaKeyvane.push_back(k);
+    }
+    Print("1 ms key-state poller (anchor):", viaPoller);
+    Print("keyvane, shortcut to first typed key:", viaKeyvane);
+    PostThreadMessageA(hookThreadId, WM_QUIT, 0, 0);
+    WaitForSingleObject(hookThread, 2000);
+    if (viaKeyvane.empty() || viaPoller.empty()) {
+        std::printf("no typed key arrived\n");
+        return 1;
+    }
+    const double k = Summarise(viaKeyvane).median, a = Summarise(viaPoller).median;
+    std::printf("keyvane against the poller: %+.1f ms\n", k - a);
+    SummaryRow("Shortcut to first typed key, modifiers up after 20 ms", Format("%.1f ms", k), Format("%.1f ms", a),
+               Format("%+.1f ms", k - a), "<= +2 ms");
     return 0;
 }

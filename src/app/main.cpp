@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "forms/MainForm.h"
 #include "forms/ProgramIcon.h"
 #include "platform/win32/Win32MessageLoop.h"
@@ -11,6 +13,13 @@
 #include "uilogic/ShowRequest.h"
 #include "wingui/Application.h"
 #include "wingui/Win.h"
+
+// An exception that escapes ends the program as abort() does. The runtime's
+// own handler would print the exception's demangled type to a console the
+// program does not have, and would bring in its demangler (about 40 KiB).
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 namespace {
 
@@ -38,7 +47,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         return 0;
     }
 
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
+    // Only the classes the windows use: the list view, and the status bar
+    // and tool tips.
+    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
 
     kv::Win32MessageLoop loop;

@@ -215,13 +215,16 @@ bool CopyFileSafely(const std::string& from, const std::string& to, std::string&
 
 #ifdef _WIN32
 
-bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string& error) {
+bool WriteWholeFile(const std::string& path, std::initializer_list<FilePiece> pieces, std::string& error) {
     Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         error = SystemMessage(GetLastError());
         return false;
     }
-    const DWORD code = WriteAll(file.Get(), static_cast<const char*>(data), size);
+    DWORD code = 0;
+    for (const FilePiece& piece : pieces) {
+        if (code == 0) code = WriteAll(file.Get(), static_cast<const char*>(piece.data), piece.size);
+    }
     if (code != 0) {
         file.Close();
         DeleteFileA(path.c_str());
@@ -233,13 +236,16 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size,
 
 #else
 
-bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string& error) {
+bool WriteWholeFile(const std::string& path, std::initializer_list<FilePiece> pieces, std::string& error) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = SystemMessage(errno);
         return false;
     }
-    int code = WriteAll(fd, static_cast<const char*>(data), size);
+    int code = 0;
+    for (const FilePiece& piece : pieces) {
+        if (code == 0) code = WriteAll(fd, static_cast<const char*>(piece.data), piece.size);
+    }
     if (close(fd) != 0 && code == 0) code = errno;
     if (code != 0) {
         unlink(path.c_str());
@@ -250,5 +256,9 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size,
 }
 
 #endif
+
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string& error) {
+    return WriteWholeFile(path, {FilePiece{data, size}}, error);
+}
 
 }  // namespace kv

@@ -3,6 +3,7 @@
 // a copy. Failures give the system's message for the error, without its
 // closing full stop or line end (the error box adds the full stop).
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 
 namespace kv {
@@ -26,5 +27,13 @@ bool CopyFileSafely(const std::string& from, const std::string& to, std::string&
 // straight into it (for files that need no safe replace, such as screen
 // captures). A file left half-written by a failure is removed.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string& error);
+
+// The same with the content in pieces, written one after the other (a
+// header and pixels that live elsewhere, without copying them together).
+struct FilePiece {
+    const void* data;
+    std::size_t size;
+};
+bool WriteWholeFile(const std::string& path, std::initializer_list<FilePiece> pieces, std::string& error);
 
 }  // namespace kv

@@ -1,6 +1,8 @@
 #pragma once
 // Reading the screen and the local clock for screen captures.
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace kv {
@@ -16,15 +18,23 @@ struct Rect {
 // each padded to 4 bytes, at the given depth. Depths: 1, 4 and 8 bits index
 // the palette; 16 bits are 5-5-5 RGB in a little-endian word; 24 bits are
 // B, G, R bytes; 32 bits are B, G, R and an unused byte.
+// The pixels are either owned (bits) or, for a screen capture, the memory the
+// system copied the screen into (shared, which keeps that memory alive), so
+// that a 4 MB screen is never copied a second time.
 struct Bitmap {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 24;
     std::vector<std::uint32_t> palette;  // RGBQUAD entries, 0x00RRGGBB
     std::vector<std::uint8_t> bits;
+    std::shared_ptr<const std::uint8_t> shared;  // RowBytes() * height bytes when set
 
     int RowBytes() const { return (width * bitsPerPixel + 31) / 32 * 4; }
     bool Empty() const { return width <= 0 || height <= 0; }
+    const std::uint8_t* Pixels() const { return shared ? shared.get() : bits.data(); }
+    std::size_t PixelBytes() const {
+        return shared ? std::size_t(RowBytes()) * std::size_t(height) : bits.size();
+    }
 };
 
 struct LocalTime {

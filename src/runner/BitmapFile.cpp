@@ -26,14 +26,14 @@ private:
 
 }  // namespace
 
-std::vector<std::uint8_t> BitmapToBmpFile(const Bitmap& bitmap) {
+std::vector<std::uint8_t> BmpFileHeader(const Bitmap& bitmap) {
     const bool indexed = bitmap.bitsPerPixel <= 8;
     const std::uint32_t colours = indexed ? std::uint32_t(bitmap.palette.size()) : 0;
     const std::uint32_t bitsOffset = kFileHeaderSize + kInfoHeaderSize + colours * 4;
-    const std::uint32_t imageSize = std::uint32_t(bitmap.bits.size());
+    const std::uint32_t imageSize = std::uint32_t(bitmap.PixelBytes());
 
     std::vector<std::uint8_t> file;
-    file.reserve(bitsOffset + imageSize);
+    file.reserve(bitsOffset);
     LittleEndianWriter w(file);
 
     // BITMAPFILEHEADER
@@ -59,8 +59,12 @@ std::vector<std::uint8_t> BitmapToBmpFile(const Bitmap& bitmap) {
 
     // The colour table holds RGBQUADs: blue, green, red, reserved.
     for (std::uint32_t i = 0; i < colours; ++i) w.U32(bitmap.palette[i] & 0xFFFFFF);
+    return file;
+}
 
-    file.insert(file.end(), bitmap.bits.begin(), bitmap.bits.end());
+std::vector<std::uint8_t> BitmapToBmpFile(const Bitmap& bitmap) {
+    std::vector<std::uint8_t> file = BmpFileHeader(bitmap);
+    file.insert(file.end(), bitmap.Pixels(), bitmap.Pixels() + bitmap.PixelBytes());
     return file;
 }
 

@@ -12,4 +12,8 @@ namespace kv {
 // palette bitmap, then the pixel rows.
 std::vector<std::uint8_t> BitmapToBmpFile(const Bitmap& bitmap);
 
+// The part of that file before the pixel rows, so that the rows can be
+// written straight from the bitmap.
+std::vector<std::uint8_t> BmpFileHeader(const Bitmap& bitmap);
+
 }  // namespace kv

@@ -15,7 +15,7 @@ namespace {
 
 // One row of the bitmap, y counted from the top, as RGB bytes.
 void RowToRgb(const Bitmap& bitmap, int y, std::uint8_t* rgb) {
-    const std::uint8_t* row = bitmap.bits.data() + std::size_t(bitmap.height - 1 - y) * bitmap.RowBytes();
+    const std::uint8_t* row = bitmap.Pixels() + std::size_t(bitmap.height - 1 - y) * bitmap.RowBytes();
     const int width = bitmap.width;
     switch (bitmap.bitsPerPixel) {
     case 32:
@@ -69,22 +69,35 @@ bool SupportedDepth(int bitsPerPixel) {
 void CheckLayout(const Bitmap& bitmap) {
     if (!SupportedDepth(bitmap.bitsPerPixel)) throw JpegError("Unsupported bitmap colour depth");
     if (bitmap.width < 0 || bitmap.height < 0 ||
-        bitmap.bits.size() < std::size_t(bitmap.RowBytes()) * std::size_t(bitmap.height))
+        bitmap.PixelBytes() < std::size_t(bitmap.RowBytes()) * std::size_t(bitmap.height))
         throw JpegError("Bitmap size does not match its pixels");
 }
 
 // libjpeg reports fatal errors through error_exit, which must not return:
-// jump back to the compressor's frame with the library's message.
+// jump back to the compressor's frame with the library's message. The
+// compiler's own jump restores the registers and nothing else: unlike
+// longjmp on 64-bit Windows it does not unwind the frames in between, so
+// libjpeg needs no unwind data (which lets the link drop its unused code).
+#if defined(__GNUC__)
+using JumpBuffer = void* [5];
+#define KV_SETJMP(buffer) __builtin_setjmp(buffer)
+#define KV_LONGJMP(buffer) __builtin_longjmp(buffer, 1)
+#else
+using JumpBuffer = std::jmp_buf;
+#define KV_SETJMP(buffer) setjmp(buffer)
+#define KV_LONGJMP(buffer) std::longjmp(buffer, 1)
+#endif
+
 struct ErrorManager {
     jpeg_error_mgr pub;
-    std::jmp_buf jump;
+    JumpBuffer jump;
     char message[JMSG_LENGTH_MAX];
 };
 
 void ErrorExit(j_common_ptr cinfo) {
     ErrorManager* err = reinterpret_cast<ErrorManager*>(cinfo->err);
     err->pub.format_message(cinfo, err->message);
-    std::longjmp(err->jump, 1);
+    KV_LONGJMP(err->jump);
 }
 
 void SilentMessage(j_common_ptr) {}
@@ -126,8 +139,29 @@ void TermDestination(j_compress_ptr cinfo) {
     dest->out->resize(dest->out->size() - dest->pub.free_in_buffer);
 }
 
-// Plain data only in this frame: longjmp skips destructors.
-bool Compress(const Bitmap& bitmap, std::uint8_t* rowBuffer, std::vector<std::uint8_t>& out,
+// The library's name for the bitmap's own pixel layout when it can read the
+// rows as they are (B, G, R bytes, with or without a fourth byte); false for
+// the depths that need converting.
+bool DirectColourSpace(const Bitmap& bitmap, J_COLOR_SPACE& space, int& components) {
+#ifdef JCS_EXTENSIONS
+    if (bitmap.bitsPerPixel == 32) {
+        space = JCS_EXT_BGRX;
+        components = 4;
+        return true;
+    }
+    if (bitmap.bitsPerPixel == 24) {
+        space = JCS_EXT_BGR;
+        components = 3;
+        return true;
+    }
+#endif
+    return false;
+}
+
+// Plain data only in this frame: longjmp skips destructors. rows holds a
+// pointer to each of the bitmap's rows from the top when the library reads
+// them in place, else rowBuffer takes each row converted to RGB.
+bool Compress(const Bitmap& bitmap, JSAMPROW* rows, std::uint8_t* rowBuffer, std::vector<std::uint8_t>& out,
               char* message) {
     jpeg_compress_struct cinfo;
     ErrorManager err;
@@ -139,7 +173,7 @@ bool Compress(const Bitmap& bitmap, std::uint8_t* rowBuffer, std::vector<std::ui
     err.pub.error_exit = ErrorExit;
     err.pub.output_message = SilentMessage;
     err.message[0] = 0;
-    if (setjmp(err.jump)) {
+    if (KV_SETJMP(err.jump)) {
         std::snprintf(message, JMSG_LENGTH_MAX, "%s", err.message);
         jpeg_destroy_compress(&cinfo);
         return false;
@@ -156,13 +190,18 @@ bool Compress(const Bitmap& bitmap, std::uint8_t* rowBuffer, std::vector<std::ui
     cinfo.image_height = JDIMENSION(bitmap.height);
     cinfo.input_components = 3;
     cinfo.in_color_space = JCS_RGB;
+    const bool direct = rows && DirectColourSpace(bitmap, cinfo.in_color_space, cinfo.input_components);
     jpeg_set_defaults(&cinfo);
     jpeg_set_quality(&cinfo, kJpegQuality, TRUE);  // baseline: 8-bit quantisation tables
     jpeg_start_compress(&cinfo, TRUE);
     JSAMPROW row = rowBuffer;
     while (cinfo.next_scanline < cinfo.image_height) {
-        RowToRgb(bitmap, int(cinfo.next_scanline), rowBuffer);
-        jpeg_write_scanlines(&cinfo, &row, 1);
+        if (direct) {
+            jpeg_write_scanlines(&cinfo, rows + cinfo.next_scanline, cinfo.image_height - cinfo.next_scanline);
+        } else {
+            RowToRgb(bitmap, int(cinfo.next_scanline), rowBuffer);
+            jpeg_write_scanlines(&cinfo, &row, 1);
+        }
     }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
@@ -180,10 +219,25 @@ std::vector<std::uint8_t> BitmapToRgb24(const Bitmap& bitmap) {
 
 std::vector<std::uint8_t> BitmapToJpeg(const Bitmap& bitmap) {
     CheckLayout(bitmap);
-    std::vector<std::uint8_t> rowBuffer(std::size_t(bitmap.width) * 3 + 1);
+    // 24- and 32-bit pixels go to the library as they are: the rows from the
+    // top are the stored rows read from the last, no copy, no conversion.
+    J_COLOR_SPACE space;
+    int components;
+    std::vector<JSAMPROW> rows;
+    std::vector<std::uint8_t> rowBuffer;
+    if (DirectColourSpace(bitmap, space, components)) {
+        rows.resize(std::size_t(bitmap.height) + 1);
+        // The library only reads the rows; its interface has no const.
+        std::uint8_t* pixels = const_cast<std::uint8_t*>(bitmap.Pixels());
+        for (int y = 0; y < bitmap.height; ++y)
+            rows[std::size_t(y)] = pixels + std::size_t(bitmap.height - 1 - y) * std::size_t(bitmap.RowBytes());
+    } else {
+        rowBuffer.resize(std::size_t(bitmap.width) * 3 + 1);
+    }
     std::vector<std::uint8_t> out;
     char message[JMSG_LENGTH_MAX] = "";
-    if (!Compress(bitmap, rowBuffer.data(), out, message)) throw JpegError(message);
+    if (!Compress(bitmap, rows.empty() ? nullptr : rows.data(), rowBuffer.data(), out, message))
+        throw JpegError(message);
     return out;
 }
 

@@ -19,8 +19,9 @@ public:
 // A 24-bit copy of the bitmap: RGB bytes, rows from top to bottom, no padding.
 std::vector<std::uint8_t> BitmapToRgb24(const Bitmap& bitmap);
 
-// A baseline JFIF file of quality 90 made from the bitmap's 24-bit RGB copy,
-// scan lines from top to bottom. Throws JpegError.
+// A baseline JFIF file of quality 90 of the bitmap (24- and 32-bit pixels read
+// in place, other depths through their RGB copy), scan lines from top to
+// bottom. Throws JpegError.
 std::vector<std::uint8_t> BitmapToJpeg(const Bitmap& bitmap);
 
 }  // namespace kv

@@ -19,10 +19,9 @@ const std::string& Field(const std::vector<std::string>& fields, std::size_t ind
     return fields[index];
 }
 
-void WriteCaptureFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+void WriteCaptureFile(const std::string& path, std::initializer_list<FilePiece> pieces) {
     std::string reason;
-    if (!WriteWholeFile(path, bytes.data(), bytes.size(), reason))
-        throw CaptureError("Cannot create file \"" + path + "\". " + reason);
+    if (!WriteWholeFile(path, pieces, reason)) throw CaptureError("Cannot create file \"" + path + "\". " + reason);
 }
 
 }  // namespace
@@ -59,11 +58,15 @@ void pScreenCapture(ScreenApi& screen, const std::string& payload) {
     const std::string& folder = Field(fields, 0);
     if (format == "Bitmap") {
         name += ".bmp";
-        WriteCaptureFile(CaptureFilePath(folder, name), BitmapToBmpFile(bitmap));
+        // The header, then the rows straight from the captured pixels.
+        const std::vector<std::uint8_t> header = BmpFileHeader(bitmap);
+        WriteCaptureFile(CaptureFilePath(folder, name),
+                         {{header.data(), header.size()}, {bitmap.Pixels(), bitmap.PixelBytes()}});
     }
     if (format == "JPEG") {
         name += ".jpg";
-        WriteCaptureFile(CaptureFilePath(folder, name), BitmapToJpeg(bitmap));
+        const std::vector<std::uint8_t> jpeg = BitmapToJpeg(bitmap);
+        WriteCaptureFile(CaptureFilePath(folder, name), {{jpeg.data(), jpeg.size()}});
     }
 }
 

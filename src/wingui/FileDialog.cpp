@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "uilogic/DialogFilter.h"
+#include "wingui/SystemLibrary.h"
 
 namespace kv {
 
@@ -24,8 +25,10 @@ bool ShowFileDialog(HWND owner, const FileDialogOptions& options, std::string& p
     // The current directory stays where it is: macros that start programs by
     // relative paths keep finding them.
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    const BOOL chosen = options.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-    if (!chosen) return false;
+    const SystemLibrary comdlg32("comdlg32.dll");
+    auto* show = options.save ? comdlg32.Function<decltype(GetSaveFileNameA)>("GetSaveFileNameA")
+                              : comdlg32.Function<decltype(GetOpenFileNameA)>("GetOpenFileNameA");
+    if (!show || !show(&ofn)) return false;
     path = file.data();
     return true;
 }

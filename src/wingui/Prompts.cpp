@@ -4,8 +4,11 @@
 #include <ole2.h>
 #include <shlobj.h>
 
+#include <vector>
+
 #include "platform/win32/MessageIconStyle.h"
 #include "wingui/InputBox.h"
+#include "wingui/SystemLibrary.h"
 
 namespace kv {
 
@@ -88,13 +91,21 @@ bool Win32Prompts::ChooseFile(HWND owner, const FileDialogOptions& options, std:
 
 bool Win32Prompts::ChooseDirectory(HWND owner, const std::string& title, const std::string& root,
                                    std::string& path) {
-    // The chooser with an edit box needs OLE on this thread.
-    const HRESULT ole = OleInitialize(nullptr);
+    // The chooser with an edit box needs OLE on this thread, for as long as
+    // it is open; shell32 is loaded anyway (the tray icon).
+    const SystemLibrary ole32("ole32.dll");
+    auto* oleInitialize = ole32.Function<decltype(OleInitialize)>("OleInitialize");
+    auto* oleUninitialize = ole32.Function<decltype(OleUninitialize)>("OleUninitialize");
+    const HRESULT ole = oleInitialize ? oleInitialize(nullptr) : E_FAIL;
 
+    // The root in UTF-16 through the ANSI code page, as the system reads
+    // the program's other texts (a plain widening would garble accented
+    // names).
     PIDLIST_ABSOLUTE rootList = nullptr;
-    std::wstring wideRoot(root.begin(), root.end());
-    if (!wideRoot.empty() && wideRoot.back() != L'\\') wideRoot += L'\\';
-    SHParseDisplayName(wideRoot.c_str(), nullptr, &rootList, 0, nullptr);
+    const std::string rootFolder = !root.empty() && root.back() != '\\' ? root + '\\' : root;
+    std::vector<wchar_t> wideRoot(rootFolder.size() + 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, rootFolder.c_str(), -1, wideRoot.data(), int(wideRoot.size()));
+    SHParseDisplayName(wideRoot.data(), nullptr, &rootList, 0, nullptr);
 
     BrowseState state;
     char display[MAX_PATH] = {};
@@ -119,9 +130,9 @@ bool Win32Prompts::ChooseDirectory(HWND owner, const std::string& title, const s
             confirmed = true;
         }
     }
-    if (chosen) CoTaskMemFree(chosen);
-    if (rootList) CoTaskMemFree(rootList);
-    if (SUCCEEDED(ole)) OleUninitialize();
+    if (chosen) ILFree(chosen);
+    if (rootList) ILFree(rootList);
+    if (SUCCEEDED(ole) && oleUninitialize) oleUninitialize();
     return confirmed;
 }
 

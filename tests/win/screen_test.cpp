@@ -5,8 +5,11 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
+
+#include <jpeglib.h>
 
 #include "platform/win32/Win32Screen.h"
 #include "runner/Jpeg.h"
@@ -69,7 +72,7 @@ TEST(Win32Screen, CapturesTheWholeDisplayAtItsDepth) {
     EXPECT_EQ(bitmap.width, all.width);
     EXPECT_EQ(bitmap.height, all.height);
     EXPECT_EQ(bitmap.bitsPerPixel, DisplayDepth());
-    EXPECT_EQ(bitmap.bits.size(), std::size_t(bitmap.RowBytes()) * bitmap.height);
+    EXPECT_EQ(bitmap.PixelBytes(), std::size_t(bitmap.RowBytes()) * bitmap.height);
     if (bitmap.bitsPerPixel <= 8) {
         EXPECT_FALSE(bitmap.palette.empty());
     }
@@ -188,6 +191,32 @@ void JpegSize(const std::vector<std::uint8_t>& f, int& width, int& height) {
     }
 }
 
+// The RGB colour at (x, y), y from the top, of a JPEG file decoded by
+// libjpeg; width and height get the picture's size.
+std::uint32_t DecodedColourAt(const std::vector<std::uint8_t>& f, int x, int y, int& width, int& height) {
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, f.data(), static_cast<unsigned long>(f.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&cinfo);
+    width = int(cinfo.output_width);
+    height = int(cinfo.output_height);
+    std::vector<std::uint8_t> row(std::size_t(width) * 3);
+    std::uint32_t colour = 0;
+    while (cinfo.output_scanline < cinfo.output_height) {
+        const int line = int(cinfo.output_scanline);
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_read_scanlines(&cinfo, rows, 1);
+        if (line == y && x < width) colour = std::uint32_t(row[x * 3]) << 16 | row[x * 3 + 1] << 8 | row[x * 3 + 2];
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return colour;
+}
+
 // A fresh folder under the temporary folder, removed with its files.
 class CaptureFolder : public ::testing::Test {
 protected:
@@ -285,6 +314,24 @@ TEST_F(CaptureFolder, JpegWritesABaselineJpegOfTheScreensSize) {
     const Rect all = SystemVirtualScreen();
     EXPECT_EQ(width, all.width);
     EXPECT_EQ(height, all.height);
+}
+
+TEST_F(CaptureFolder, JpegDecodesToTheScreenTheRightWayUp) {
+    // The middle of a coloured window, well inside its 8x8 blocks; the
+    // screen's rows are stored bottom-up, the file's top-down.
+    ColourWindow window(200, 150, 64, 48, kWindowColorRef);
+    ASSERT_TRUE(WaitUntilShown(232, 174));
+    Win32Screen screen;
+    pScreenCapture(screen, folder_ + "|JPEG");
+    const std::vector<std::string> files = Files();
+    ASSERT_EQ(files.size(), 1u);
+    const Rect all = SystemVirtualScreen();
+    int width = 0, height = 0;
+    const std::vector<std::uint8_t> f = ReadBytes(folder_ + "\\" + files[0]);
+    EXPECT_TRUE(CloseColours(DecodedColourAt(f, 232 - all.left, 174 - all.top, width, height), kWindowColour));
+    EXPECT_EQ(width, all.width);
+    EXPECT_EQ(height, all.height);
+    EXPECT_FALSE(CloseColours(DecodedColourAt(f, 150 - all.left, 100 - all.top, width, height), kWindowColour));
 }
 
 TEST_F(CaptureFolder, AFolderEndingInABackslashIsAcceptedWithTheDoubledSeparator) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <memory>
 
 namespace kv {
 
@@ -55,6 +56,19 @@ public:
     HPALETTE oldPalette = nullptr;
     HBITMAP dib = nullptr;
     HGDIOBJ oldBitmap = nullptr;
+};
+
+// Owns the DIB section a capture copied the screen into; the bitmap's pixels
+// point into it for as long as the bitmap (or a copy of it) lives.
+class DibPixels {
+public:
+    explicit DibPixels(HBITMAP dib) : dib_(dib) {}
+    ~DibPixels() { DeleteObject(dib_); }
+    DibPixels(const DibPixels&) = delete;
+    DibPixels& operator=(const DibPixels&) = delete;
+
+private:
+    HBITMAP dib_;
 };
 
 }  // namespace
@@ -121,13 +135,19 @@ bool Win32Screen::CaptureScreen(const Rect& area, Bitmap& out) {
         return false;
     GdiFlush();  // the DIB's memory is complete only after the batch is flushed
 
+    // The bitmap takes the DIB section over: its pixels are used where the
+    // screen was copied to. The section leaves the memory DC first.
+    SelectObject(gdi.memoryDc, gdi.oldBitmap);
+    gdi.oldBitmap = nullptr;
+    auto owner = std::make_shared<DibPixels>(gdi.dib);
+    gdi.dib = nullptr;
     out.width = area.width;
     out.height = area.height;
     out.bitsPerPixel = depth;
     out.palette = std::move(colours);
-    const std::size_t size = std::size_t(out.RowBytes()) * out.height;
-    const std::uint8_t* first = static_cast<const std::uint8_t*>(pixels);
-    out.bits.assign(first, first + size);
+    out.bits.clear();
+    out.bits.shrink_to_fit();
+    out.shared = std::shared_ptr<const std::uint8_t>(owner, static_cast<const std::uint8_t*>(pixels));
     return true;
 }
 

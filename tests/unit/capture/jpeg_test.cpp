@@ -3,6 +3,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include <jpeglib.h>
@@ -138,6 +139,50 @@ TEST(BitmapToJpeg, KeepsTheSizeAndThePictureOfEveryDepth) {
         for (std::size_t i = 0; i < source.size(); ++i) error += std::abs(int(d.rgb[i]) - int(source[i]));
         error /= double(source.size());
         EXPECT_LT(error, 2.0) << "smooth images lose little at quality 90";
+    }
+}
+
+// The file libjpeg makes from the bitmap's RGB copy, as the encoder did
+// before it read 24- and 32-bit pixels in place.
+std::vector<std::uint8_t> JpegOfRgbCopy(const Bitmap& bitmap) {
+    const std::vector<std::uint8_t> rgb = BitmapToRgb24(bitmap);
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = JDIMENSION(bitmap.width);
+    cinfo.image_height = JDIMENSION(bitmap.height);
+    cinfo.input_components = 3;
+    cinfo.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 90, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW row = const_cast<JSAMPLE*>(&rgb[std::size_t(cinfo.next_scanline) * bitmap.width * 3]);
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::vector<std::uint8_t> file(buffer, buffer + size);
+    std::free(buffer);
+    return file;
+}
+
+TEST(BitmapToJpeg, PixelsReadInPlaceGiveTheSameFileAsTheirRgbCopy) {
+    for (int bpp : {32, 24}) {
+        SCOPED_TRACE(bpp);
+        const Bitmap bitmap = MakeTestBitmap(61, 37, bpp);
+        EXPECT_EQ(BitmapToJpeg(bitmap), JpegOfRgbCopy(bitmap));
+
+        // Pixels held elsewhere (as a screen capture holds them) encode alike.
+        Bitmap shared = bitmap;
+        auto pixels = std::make_shared<std::vector<std::uint8_t>>(bitmap.bits);
+        shared.shared = std::shared_ptr<const std::uint8_t>(pixels, pixels->data());
+        shared.bits.clear();
+        EXPECT_EQ(BitmapToJpeg(shared), JpegOfRgbCopy(bitmap));
     }
 }
 
