@@ -172,7 +172,7 @@ protected:
     // keyFromEnd picks the shortcut's key among the candidates, counted from
     // the last one, with Ctrl, Shift and Alt.
     void CreateMacro(int category, int choice, int keyFromEnd, const char* description) {
-        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmBtnAddNew, 0), 0);
+        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmAdd, 0), 0);
         HWND editor = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (editor = WindowOf(keyvane->ProcessId(), "New Macro")) != nullptr; }));
 
