@@ -97,15 +97,19 @@ private:
     TfrmKeyvaneMain& form_;
 };
 
-TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& application, std::string listPath)
-    : loop_(loop),
-      application_(application),
-      title_(application.Title()),
-      runner_(RunnerPlatform{loop, shell_, input_, screen_}, title_),
-      binding_(hotKeyApi_, runner_, std::move(listPath)),
+TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
+    : loop_(services.loop),
+      application_(services.application),
+      title_(services.application.Title()),
+      shell_(services.shell),
+      hotKeyApi_(services.hotKeys),
+      input_(services.input),
+      binding_(services.binding),
+      prompts_(services.prompts),
+      modifierNames_(services.modifierNames),
       OPMain(FileDialog::Kind::Open, kMacroListFilter, kMacroListExtension),
       SDMain(FileDialog::Kind::Save, kMacroListFilter, kMacroListExtension) {
-    hotKeyApi_.SetApplicationWindow(reinterpret_cast<WindowHandle>(application.Handle()));
+    Application& application = services.application;
     smallIcon_ = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
     RegisterWindowClass(kMainWindowClass, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE),
                         ProgramIcon(GetSystemMetrics(SM_CXICON)));
@@ -120,7 +124,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& applicatio
     application.SetMainForm(Handle());
     application.OnMinimize = [this] { ApplicationEvents1Minimize(); };
     application.OnRestore = [this] { ApplicationEvents1Restore(); };
-    runner_.owner = reinterpret_cast<WindowHandle>(Handle());
+    services.runner.owner = reinterpret_cast<WindowHandle>(Handle());
 
     CreateMenus();
     LoadPictures();
@@ -264,7 +268,6 @@ void TfrmKeyvaneMain::Layout() {
 
 void TfrmKeyvaneMain::FormCreate() {
     binding_.AllDisabled = false;
-    InitModifierNames(hotKeyApi_);
     const ListFileResult loaded = binding_.LoadHotKFile();
     RebuildList();
     // The icon is added also when the load stopped early (a malformed line,
@@ -400,14 +403,15 @@ TfrmAdd& TfrmKeyvaneMain::CreateEditor(bool editMode) {
     auto onStored = [this](int slot, bool edited) {
         const TMacroSlot& stored = binding_.table.Macros[slot];
         const std::string id = std::to_string(stored.UniqueID);
-        const std::string shortcut = HotKeyToText(hotKeyApi_, stored.HotKey);
+        const std::string shortcut = HotKeyToText(hotKeyApi_, modifierNames_, stored.HotKey);
         if (edited) {
             EditListview(id, shortcut, stored.ActionKind, stored.Description);
         } else {
             AddtoListview(std::to_string(slot + 1), id, shortcut, stored.ActionKind, stored.Description);
         }
     };
-    TEditorHost host{binding_, hotKeyApi_, input_, title_, onStored, [this] { ShowMessages(binding_.MemToFile()); }};
+    TEditorHost host{binding_, hotKeyApi_, input_, title_, onStored, [this] { ShowMessages(binding_.MemToFile()); },
+                     prompts_, modifierNames_};
     frmAdd = std::make_unique<TfrmAdd>(std::move(host), Handle());
     frmAdd->EditMode = editMode;
     if (editMode) frmAdd->LoadSlot(binding_.table.EditIndex);
@@ -450,7 +454,7 @@ void TfrmKeyvaneMain::btnAboutClick() {
 
 void TfrmKeyvaneMain::btnDonateClick() {
     DonateCommand(shell_, reinterpret_cast<WindowHandle>(Handle()),
-                  [this] { return Prompts().Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
+                  [this] { return prompts_.Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
 }
 
 void TfrmKeyvaneMain::CheckUpdate1Click() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }
@@ -507,7 +511,7 @@ void TfrmKeyvaneMain::AppendRows(int firstSlot) {
     const MacroTable& table = binding_.table;
     for (int i = firstSlot; i < table.MacroCount; ++i) {
         const TMacroSlot& slot = table.Macros[i];
-        AddtoListview(std::to_string(i + 1), std::to_string(slot.UniqueID), HotKeyToText(hotKeyApi_, slot.HotKey),
+        AddtoListview(std::to_string(i + 1), std::to_string(slot.UniqueID), HotKeyToText(hotKeyApi_, modifierNames_, slot.HotKey),
                       slot.ActionKind, slot.Description);
     }
 }

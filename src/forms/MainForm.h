@@ -11,12 +11,7 @@
 
 #include "dispatch/MacroBinding.h"
 #include "forms/EditorForm.h"
-#include "platform/win32/Win32HotKeyApi.h"
-#include "platform/win32/Win32Input.h"
-#include "platform/win32/Win32MessageLoop.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Shell.h"
-#include "runner/MacroRunner.h"
+#include "forms/MainFormServices.h"
 #include "wingui/Application.h"
 #include "wingui/FileDialog.h"
 #include "wingui/SpeedButton.h"
@@ -37,9 +32,9 @@ struct MenuItem {
 class TfrmKeyvaneMain : public Window {
 public:
     // Creates the window hidden, owned by the application window, and runs
-    // FormCreate: the list file at listPath is loaded, every shortcut
+    // FormCreate: the binding's list file is loaded, every shortcut
     // registered and the tray icon added.
-    TfrmKeyvaneMain(Win32MessageLoop& loop, Application& application, std::string listPath);
+    explicit TfrmKeyvaneMain(const MainFormServices& services);
     // Runs FormDestroy: the tray icon goes and every registration is released.
     ~TfrmKeyvaneMain() override;
 
@@ -149,12 +144,12 @@ private:
     Application& application_;
     std::string title_;
 
-    Win32Shell shell_;
-    Win32HotKeyApi hotKeyApi_;
-    Win32Input input_;
-    Win32Screen screen_;
-    TMacroRunner runner_;
-    TMacroBinding binding_;
+    ShellApi& shell_;
+    HotKeyApi& hotKeyApi_;
+    InputApi& input_;
+    TMacroBinding& binding_;
+    UiPrompts& prompts_;
+    const ModifierNames& modifierNames_;
 
     TrayIcon trayIconData_;
     FileDialog OPMain;

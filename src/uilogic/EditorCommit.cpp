@@ -24,7 +24,8 @@ bool SlotOwnsRegistration(const TMacroBinding& binding, int index) {
     return false;
 }
 
-CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api) {
+CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api,
+                          const ModifierNames& names) {
     CommitOutcome outcome;
     MacroTable& table = binding.table;
 
@@ -57,7 +58,7 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
     const std::uint32_t oldHotKey = request.editMode ? table.Macros[table.EditIndex].HotKey : 0;
     const bool keepsOwn = ownsOld && SameCombination(request.hotKey, oldHotKey);
     if (!keepsOwn && !IsHotKeyAvailable(api, request.hotKey)) {
-        outcome.refusal = Refusal(AlreadyUsingText(HotKeyToText(api, request.hotKey)), MessageIcon::None);
+        outcome.refusal = Refusal(AlreadyUsingText(HotKeyToText(api, names, request.hotKey)), MessageIcon::None);
         return outcome;
     }
 
@@ -68,8 +69,8 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
     return outcome;
 }
 
-Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey) {
-    const std::string text = HotKeyToText(api, hotKey);
+Notice CheckAvailability(HotKeyApi& api, const ModifierNames& names, std::uint32_t hotKey) {
+    const std::string text = HotKeyToText(api, names, hotKey);
     if (hotKey == 0) return Notice{NotAHotkeyText(text), MessageIcon::Warning};
     return Notice{AvailabilityText(text, IsHotKeyAvailable(api, hotKey)), MessageIcon::Information};
 }

@@ -52,6 +52,8 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
 
 class EditorScreenshots : public MainWindowFixture {
 protected:
+    EditorScreenshots() { formPrompts_ = &prompts_; }
+
     void SetUp() override {
         const char* dir = std::getenv("KV_SCREENSHOT_DIR");
         if (!dir || !*dir) GTEST_SKIP() << "KV_SCREENSHOT_DIR is not set";

@@ -41,7 +41,9 @@ protected:
         ADD_FAILURE() << "no candidate key " << vk;
     }
 
-    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, hotKey); }
+    EditorTest() { formPrompts_ = &prompts_; }
+
+    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, ReadModifierNames(api_), hotKey); }
 
     Win32HotKeyApi api_;
     ScriptedPrompts prompts_;

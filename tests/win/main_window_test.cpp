@@ -232,13 +232,14 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     const HWND list = form_->ListView();
     ASSERT_EQ(RowCount(list), 3);
     Win32HotKeyApi api;
-    const std::string f13 = HotKeyToText(api, kF13);
+    const ModifierNames names = ReadModifierNames(api);
+    const std::string f13 = HotKeyToText(api, names, kF13);
     const std::string first = CellText(list, 0, 4);
     const std::string second = CellText(list, 1, 4);
 
     const std::vector<std::vector<std::string>> expected = {
         {"1", f13, "Run Program", "Run it", first},
-        {"2", HotKeyToText(api, kF14), "", "Odd kind", second},
+        {"2", HotKeyToText(api, names, kF14), "", "Odd kind", second},
         {"3", f13, "Open URL", "Same shortcut", "0"},  // the shortcut is taken by row 1
     };
     for (int row = 0; row < 3; ++row) {
@@ -285,7 +286,7 @@ TEST_F(MainWindowTest, DestroyRemovesTheIconAndReleasesEveryShortcut) {
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "") + Line(0, "-1", "RUNPRG", kF14, "y.exe", "");
     Start(text);
     const HWND main = form_->Handle();
-    form_.reset();
+    Stop();  // the main window goes, then the dispatcher with every registration
     EXPECT_FALSE(TrayIconPresent(main));
     for (UINT vk : {VK_F13, VK_F14}) {
         EXPECT_TRUE(RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_SHIFT | MOD_ALT, vk)) << vk;
@@ -463,7 +464,7 @@ TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
 TEST_F(MainWindowTest, ExitEndsTheMessageLoop) {
     Start();
     Command(TfrmKeyvaneMain::cmExit1);
-    EXPECT_TRUE(loop_.Terminated());
+    EXPECT_TRUE(Loop().Terminated());
 }
 
 }  // namespace

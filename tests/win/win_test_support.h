@@ -14,11 +14,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/KeyvaneApp.h"
 #include "forms/MainForm.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Shell.h"
 #include "uilogic/AppTitle.h"
 #include "wingui/Application.h"
+#include "wingui/Prompts.h"
 #include "wingui/Win.h"
 
 namespace kv {
@@ -69,7 +71,9 @@ inline RECT ChildRect(HWND child) {
     return rc;
 }
 
-// The main window over a list file in a folder of its own.
+// The program as its entry wires it (the real platform), over a list file in
+// a folder of its own. A derived fixture may point formPrompts_ at prompts of
+// its own before Start.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -92,20 +96,23 @@ protected:
     // Starts the window over a list file with this text (none when empty).
     void Start(const std::string& listText = std::string()) {
         if (!listText.empty()) WriteFile(listPath_, listText);
-        application_ = std::make_unique<Application>();
-        application_->Create(title_, nullptr, nullptr);
-        form_ = std::make_unique<TfrmKeyvaneMain>(loop_, *application_, listPath_);
+        app_ = std::make_unique<KeyvaneApp>(listPath_, formPrompts_);
+        application_ = &app_->ApplicationWindow();
+        form_ = &app_->MainForm();
         Pump();
     }
 
     void Stop() {
-        form_.reset();
-        application_.reset();
+        form_ = nullptr;
+        application_ = nullptr;
+        app_.reset();
     }
+
+    Win32MessageLoop& Loop() { return app_->Loop(); }
 
     void Pump(int passes = 5) {
         for (int i = 0; i < passes; ++i) {
-            loop_.ProcessMessages();
+            Loop().ProcessMessages();
             Sleep(10);
         }
     }
@@ -114,7 +121,7 @@ protected:
     void PumpFor(DWORD ms) {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < ms) {
-            loop_.ProcessMessages();
+            Loop().ProcessMessages();
             Sleep(10);
         }
     }
@@ -133,9 +140,10 @@ protected:
     std::string dir_;
     std::string listPath_;
     std::vector<std::string> extraFiles_;
-    Win32MessageLoop loop_;
-    std::unique_ptr<Application> application_;
-    std::unique_ptr<TfrmKeyvaneMain> form_;
+    UiPrompts* formPrompts_ = nullptr;  // the platform's windows
+    std::unique_ptr<KeyvaneApp> app_;
+    Application* application_ = nullptr;
+    TfrmKeyvaneMain* form_ = nullptr;
 };
 
 }  // namespace win_test
