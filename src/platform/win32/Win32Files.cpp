@@ -5,6 +5,7 @@
 
 #include "platform/FileErrors.h"
 #include "platform/Files.h"
+#include "platform/win32/OwnedHandle.h"
 
 namespace kv {
 
@@ -19,23 +20,6 @@ std::string SystemMessage(DWORD code) {
     if (buffer) LocalFree(buffer);
     return WithoutClosingStop(message);
 }
-
-class Handle {
-public:
-    explicit Handle(HANDLE h) : h_(h) {}
-    ~Handle() { Close(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    bool Valid() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return h_; }
-    void Close() {
-        if (Valid()) CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE h_;
-};
 
 // The error of the call that just failed; never 0, which reads as success.
 DWORD LastErrorCode() {
@@ -64,8 +48,8 @@ bool PathExists(const std::string& path) { return GetFileAttributesA(path.c_str(
 
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& error) {
     content.clear();
-    Handle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedKernelHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         error = SystemMessage(GetLastError());
         return false;
@@ -84,14 +68,15 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& e
 
 bool ReplaceFileSafely(const std::string& path, const std::string& content, std::string& error) {
     const std::string temp = TempPathFor(path);
-    Handle file(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedKernelHandle file(
+        CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         error = SystemMessage(GetLastError());
         return false;
     }
     DWORD code = WriteAll(file.Get(), content.data(), content.size());
     if (code == 0 && !FlushFileBuffers(file.Get())) code = LastErrorCode();
-    file.Close();
+    file.Reset();
     if (code == 0 && !MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         code = LastErrorCode();
     }
@@ -104,14 +89,15 @@ bool ReplaceFileSafely(const std::string& path, const std::string& content, std:
 }
 
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size, std::string& error) {
-    Handle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedKernelHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         error = SystemMessage(GetLastError());
         return false;
     }
     const DWORD code = WriteAll(file.Get(), static_cast<const char*>(data), size);
     if (code != 0) {
-        file.Close();
+        file.Reset();
         DeleteFileA(path.c_str());
         error = SystemMessage(code);
         return false;
