@@ -8,13 +8,13 @@
 #include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
 #include "platform/win32/Win32HotKeyApi.h"
+#include "support/Shortcuts.h"
 
 #include <windows.h>
 
 namespace kv {
 namespace {
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692;
 constexpr std::uint32_t kCtrlShiftF6 = 0x6075;
 constexpr std::uint32_t kCtrlAltF7 = 0xC076;
 

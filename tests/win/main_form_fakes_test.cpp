@@ -10,13 +10,13 @@
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeShell.h"
+#include "support/Shortcuts.h"
 
 namespace kv {
 namespace {
 
 using namespace win_test;
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692;
 
 class MainFormOverFakes : public ::testing::Test {
 protected:
@@ -28,7 +28,7 @@ protected:
     }
 
     void Start(const std::string& listText) {
-        WriteFile(listPath_, listText);
+        WriteBytes(listPath_, listText);
         names_ = ReadModifierNames(hotKeys_);
         const MainFormServices services{loop_,   application_, shell_,   hotKeys_, input_,
                                         runner_, binding_,     prompts_, names_};

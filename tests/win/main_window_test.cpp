@@ -249,7 +249,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     }
     EXPECT_GE(std::stoul(first), 0xC000u);
     EXPECT_GE(std::stoul(second), 0xC000u);
-    EXPECT_EQ(ReadFile(listPath_),
+    EXPECT_EQ(ReadBytes(listPath_),
               Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
                   Line(std::stoul(second), "0", "BOGUS1", kF14, "data", "Odd kind") +
                   Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
@@ -430,7 +430,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     EXPECT_EQ(CellText(list, 1, 0), "2");
     EXPECT_EQ(CellText(list, 1, 3), "third");
     EXPECT_EQ(form_->SelectedRow(), -1);
-    const std::string file = ReadFile(listPath_);
+    const std::string file = ReadBytes(listPath_);
     EXPECT_EQ(file, Line(std::stoul(CellText(list, 0, 4)), "-1", "RUNPRG", kF13, "a.exe", "first") +
                         Line(std::stoul(CellText(list, 1, 4)), "-1", "RUNPRG", kF15, "c.exe", "third"));
 }

@@ -18,6 +18,7 @@
 #include "forms/MainForm.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Shell.h"
+#include "support/TestFiles.h"
 #include "uilogic/AppTitle.h"
 #include "wingui/Application.h"
 #include "wingui/Prompts.h"
@@ -25,17 +26,6 @@
 
 namespace kv {
 namespace win_test {
-
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // One line of the list file as the program writes it, CR LF included.
 inline std::string Line(std::uint32_t id, const std::string& enabled, const std::string& kind, std::uint32_t hotKey,
@@ -95,7 +85,7 @@ protected:
 
     // Starts the window over a list file with this text (none when empty).
     void Start(const std::string& listText = std::string()) {
-        if (!listText.empty()) WriteFile(listPath_, listText);
+        if (!listText.empty()) WriteBytes(listPath_, listText);
         app_ = std::make_unique<KeyvaneApp>(listPath_, formPrompts_);
         application_ = &app_->ApplicationWindow();
         form_ = &app_->MainForm();

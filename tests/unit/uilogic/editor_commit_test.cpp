@@ -18,26 +18,23 @@
 #include "runner/MacroRunner.h"
 #include "uilogic/EditorChecks.h"
 #include "uilogic/EditorCommit.h"
+#include "support/Shortcuts.h"
+#include "support/TestFiles.h"
 
 namespace kv {
 namespace {
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692, kCtrlShiftF6 = 24693;
 constexpr unsigned kCtrlShift = kModControl | kModShift;
 
 class EditorCommit : public ::testing::Test {
 protected:
     EditorCommit() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kv-editor-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        folder = pattern;
+        folder = temp_.Path();
         runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen}, "Keyvane");
         binding = std::make_unique<TMacroBinding>(api, *runner, folder + "/macrolist.lis");
     }
     ~EditorCommit() override {
         binding.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
     std::string ListFile() const {
@@ -73,6 +70,7 @@ protected:
         return r;
     }
 
+    TempFolder temp_{"kv-editor"};
     std::string folder;
     FakeHotKeyApi api;
     ModifierNames modifierNames;  // the defaults: Ctrl, Shift, Alt, Win
