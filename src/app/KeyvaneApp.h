@@ -38,7 +38,7 @@ public:
 
     Win32MessageLoop& Loop() { return loop_; }
     Application& ApplicationWindow() { return application_; }
-    TfrmKeyvaneMain& MainForm() { return *mainForm_; }
+    TfrmKeyvaneMain& MainWindow() { return *mainForm_; }
     const std::string& Title() const { return title_; }
 
 private:

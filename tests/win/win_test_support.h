@@ -88,7 +88,7 @@ protected:
         if (!listText.empty()) WriteBytes(listPath_, listText);
         app_ = std::make_unique<KeyvaneApp>(listPath_, formPrompts_);
         application_ = &app_->ApplicationWindow();
-        form_ = &app_->MainForm();
+        form_ = &app_->MainWindow();
         Pump();
     }
 
