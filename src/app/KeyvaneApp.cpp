@@ -13,15 +13,14 @@ KeyvaneApp::KeyvaneApp(std::string listPath, UiPrompts* prompts)
       title_(ApplicationTitle(ExePath())),
       runner_(RunnerPlatform{loop_, shell_, input_, screen_}, title_),
       binding_(hotKeyApi_, runner_, std::move(listPath)) {
-    application_.Create(title_, ProgramIcon(GetSystemMetrics(SM_CXICON)),
-                        ProgramIcon(GetSystemMetrics(SM_CXSMICON)));
+    application_.Create(title_, ProgramIcon(GetSystemMetrics(SM_CXICON)), ProgramIcon(GetSystemMetrics(SM_CXSMICON)));
     // The availability probe registers against the window that carries the
     // taskbar button.
     hotKeyApi_.SetApplicationWindow(reinterpret_cast<WindowHandle>(application_.Handle()));
     // Read once, before the first shortcut text is made.
     modifierNames_ = ReadModifierNames(hotKeyApi_);
-    const MainFormServices services{loop_,  application_, shell_,   hotKeyApi_,    input_,
-                                    runner_, binding_,    prompts_, modifierNames_};
+    const MainFormServices services{loop_,   application_, shell_,   hotKeyApi_,    input_,
+                                    runner_, binding_,     prompts_, modifierNames_};
     mainForm_ = std::make_unique<TfrmKeyvaneMain>(services);
 }
 

@@ -16,14 +16,14 @@
 namespace kv {
 
 struct MainFormServices {
-    Win32MessageLoop& loop;       // the main loop and the loops of the modal windows
-    Application& application;     // owns the main window, carries the taskbar button
-    ShellApi& shell;              // message boxes and web pages
-    HotKeyApi& hotKeys;           // key names and the availability probe
-    InputApi& input;              // the cursor position of the editor's mouse page
-    TMacroRunner& runner;         // its shell requests are owned by the main window
-    TMacroBinding& binding;       // the macros, their registrations and the list file
-    UiPrompts& prompts;           // the questions put to the user
+    Win32MessageLoop& loop;    // the main loop and the loops of the modal windows
+    Application& application;  // owns the main window, carries the taskbar button
+    ShellApi& shell;           // message boxes and web pages
+    HotKeyApi& hotKeys;        // key names and the availability probe
+    InputApi& input;           // the cursor position of the editor's mouse page
+    TMacroRunner& runner;      // its shell requests are owned by the main window
+    TMacroBinding& binding;    // the macros, their registrations and the list file
+    UiPrompts& prompts;        // the questions put to the user
     const ModifierNames& modifierNames;
 };
 

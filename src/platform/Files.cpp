@@ -5,8 +5,8 @@
 namespace kv {
 
 std::string WithoutClosingStop(std::string message) {
-    while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' ' ||
-                                message.back() == '.')) {
+    while (!message.empty() &&
+           (message.back() == '\r' || message.back() == '\n' || message.back() == ' ' || message.back() == '.')) {
         message.pop_back();
     }
     return message;

@@ -27,8 +27,8 @@ TempFolder::TempFolder(const std::string& prefix) {
     GetTempPathA(MAX_PATH, temp);
     static int counter = 0;
     for (;;) {
-        path_ = std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(counter++);
+        path_ =
+            std::string(temp) + prefix + "-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
         if (CreateDirectoryA(path_.c_str(), nullptr)) return;
         if (GetLastError() != ERROR_ALREADY_EXISTS) throw std::runtime_error("cannot create " + path_);
     }

@@ -17,7 +17,6 @@ namespace {
 
 using namespace win_test;
 
-
 class MainFormOverFakes : public ::testing::Test {
 protected:
     MainFormOverFakes() { application_.Create(title_, nullptr, nullptr); }
@@ -43,7 +42,7 @@ protected:
 
     const std::string title_ = "Keyvane fakes";
     const std::string listPath_ = TempListPath();  // before binding_, which takes it
-    Win32MessageLoop loop_;  // the GUI's own loop: modal windows need a real one
+    Win32MessageLoop loop_;                        // the GUI's own loop: modal windows need a real one
     Application application_;
     FakeShell shell_;
     FakeHotKeyApi hotKeys_;
