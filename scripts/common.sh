@@ -37,14 +37,17 @@ kv_build() {
   cmake --build "$dir" -j "$KV_JOBS" "$@"
 }
 
+# The builds scripts/test makes treat warnings as errors (KV_WERROR); the
+# presets in CMakePresets.json configure the same trees.
 kv_configure_native() {
   kv_configure "$KV_BUILD/native" -DCMAKE_BUILD_TYPE=Release \
-    -DKV_BUILD_TESTS=ON -DKV_BUILD_BENCH=ON -DKV_BUILD_FUZZ=OFF
+    -DKV_BUILD_TESTS=ON -DKV_BUILD_BENCH=ON -DKV_BUILD_FUZZ=OFF -DKV_WERROR=ON "$@"
 }
 
-# kv_configure_win 64|32
+# kv_configure_win 64|32 [cmake options...]
 kv_configure_win() {
   local bits=$1 toolchain
+  shift
   case $bits in
     64) toolchain=mingw-w64-x86_64.cmake ;;
     32) toolchain=mingw-w64-i686.cmake ;;
@@ -53,7 +56,7 @@ kv_configure_win() {
   kv_configure "$KV_BUILD/win$bits" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$KV_ROOT/cmake/$toolchain" \
     -DKV_JPEG_PREFIX="$KV_DEPS/libjpeg-win$bits" \
-    -DKV_BUILD_TESTS=ON -DKV_BUILD_BENCH=ON
+    -DKV_BUILD_TESTS=ON -DKV_BUILD_BENCH=ON -DKV_WERROR=ON "$@"
 }
 
 # Instrumented with ASan, UBSan and libFuzzer; -O1 without NDEBUG so that
@@ -61,7 +64,7 @@ kv_configure_win() {
 kv_configure_fuzz() {
   CC=clang CXX=clang++ kv_configure "$KV_BUILD/fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_C_FLAGS_RELWITHDEBINFO="-O1 -g" -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g" \
-    -DKV_BUILD_FUZZ=ON -DKV_BUILD_TESTS=ON -DKV_BUILD_BENCH=OFF
+    -DKV_BUILD_FUZZ=ON -DKV_BUILD_TESTS=ON -DKV_BUILD_BENCH=OFF -DKV_WERROR=ON "$@"
 }
 
 # Names (file names without .cpp) of the sources matching a glob under the repo.

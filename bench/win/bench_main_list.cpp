@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/KeyvaneApp.h"
 #include "forms/MainForm.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "wingui/Application.h"
@@ -47,13 +48,12 @@ int main(int argc, char** argv) {
         }
     }
 
-    kv::Win32MessageLoop loop;
-    kv::Application application;
-    application.Create("bench_main_list", nullptr, nullptr);
     double typed = 0, cleared = 0, refill = 0;
     int shown = 0;
     {
-        kv::TfrmKeyvaneMain form(loop, application, listPath);
+        kv::KeyvaneApp app(listPath);
+        kv::Win32MessageLoop& loop = app.Loop();
+        kv::TfrmKeyvaneMain& form = app.MainWindow();
         form.OnShowHide();
         loop.ProcessMessages();
         const std::string filter = "number 12";

@@ -6,12 +6,9 @@
 
 #include <cstdlib>
 
-#include "forms/MainForm.h"
-#include "forms/ProgramIcon.h"
-#include "platform/win32/Win32MessageLoop.h"
+#include "app/KeyvaneApp.h"
 #include "uilogic/AppTitle.h"
 #include "uilogic/ShowRequest.h"
-#include "wingui/Application.h"
 #include "wingui/Win.h"
 
 // An exception that escapes ends the program as abort() does. The runtime's
@@ -52,15 +49,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
 
-    kv::Win32MessageLoop loop;
-    kv::Application application;
-    application.Create(kv::ApplicationTitle(kv::ExePath()), kv::ProgramIcon(GetSystemMetrics(SM_CXICON)),
-                       kv::ProgramIcon(GetSystemMetrics(SM_CXSMICON)));
-    {
-        // Created hidden: the program lives in the tray until the user asks
-        // for its window.
-        kv::TfrmKeyvaneMain frmKeyvaneMain(loop, application, kv::ExeDir() + "macrolist.lis");
-        loop.Run();
-    }
+    kv::KeyvaneApp app(kv::ExeDir() + "macrolist.lis");
+    app.Run();
     return 0;
 }

@@ -293,7 +293,7 @@ void TfrmAdd::TimerXYTimer() {
 }
 
 void TfrmAdd::Message(const std::string& text, MessageIcon icon) {
-    Prompts().Message(Handle(), text, host_.title, icon);
+    host_.prompts.Message(Handle(), text, host_.title, icon);
 }
 
 void TfrmAdd::btAddClick() {
@@ -303,7 +303,7 @@ void TfrmAdd::btAddClick() {
     request.page = activePage_;
     request.pages = ReadPages();
     request.description = mmDesc.Text();
-    const CommitOutcome outcome = CommitMacro(request, host_.binding, host_.hotKeys);
+    const CommitOutcome outcome = CommitMacro(request, host_.binding, host_.hotKeys, host_.modifierNames);
     if (!outcome.stored) {
         Message(outcome.refusal.text, outcome.refusal.icon);
         return;
@@ -378,7 +378,7 @@ std::uint32_t TfrmAdd::GetSelectedHotKey() const {
 }
 
 void TfrmAdd::SpeedButton1Click() {
-    const Notice notice = CheckAvailability(host_.hotKeys, GetSelectedHotKey(), host_.binding.table);
+    const Notice notice = CheckAvailability(host_.hotKeys, host_.modifierNames, GetSelectedHotKey(), host_.binding.table);
     Message(notice.text, notice.icon);
 }
 
@@ -460,7 +460,7 @@ void TfrmAdd::AddEntry(TListBox& list, const std::string& entry) {
 }
 
 void TfrmAdd::AddDelay(TListBox& list) {
-    const std::string answer = Prompts().InputBox(Handle(), kAddDelayCaption, kAddDelayPrompt, "");
+    const std::string answer = host_.prompts.InputBox(Handle(), kAddDelayCaption, kAddDelayPrompt, "");
     std::string entry;
     if (DelayEntry(answer, entry)) AddEntry(list, entry);
 }
@@ -483,7 +483,7 @@ void TfrmAdd::MoveSelected(TListBox& list, int (*move)(std::vector<std::string>&
 void TfrmAdd::SaveList(TListBox& list, const char* fileName) {
     FileDialogOptions options{true, kKeyListFilter, kKeyListExtension, fileName};
     std::string path;
-    if (!Prompts().ChooseFile(Handle(), options, path)) return;
+    if (!host_.prompts.ChooseFile(Handle(), options, path)) return;
     std::string error;
     if (!ReplaceFileSafely(path, KeyListText(list.Items()), error)) {
         Message(ErrorBoxText("Cannot create file \"" + path + "\". " + error), MessageIcon::Error);
@@ -493,7 +493,7 @@ void TfrmAdd::SaveList(TListBox& list, const char* fileName) {
 void TfrmAdd::LoadList(TListBox& list) {
     FileDialogOptions options{false, kKeyListFilter, kKeyListExtension, lastOpenedList_};
     std::string path;
-    if (!Prompts().ChooseFile(Handle(), options, path)) return;
+    if (!host_.prompts.ChooseFile(Handle(), options, path)) return;
     lastOpenedList_ = path;
     std::string content, error;
     if (!ReadWholeFile(path, content, error)) {
@@ -510,7 +510,7 @@ void TfrmAdd::AddKeyEntry(const std::string& entry) { lsbKeys.Add(entry); }
 void TfrmAdd::SpeedButton2Click() {
     FileDialogOptions options{false, kProgramFilter, "", ""};
     std::string path;
-    if (Prompts().ChooseFile(Handle(), options, path)) txPath.SetText(path);
+    if (host_.prompts.ChooseFile(Handle(), options, path)) txPath.SetText(path);
 }
 
 void TfrmAdd::SpeedButton3Click() { AddUnique(txPath, lsbRunList, "The program "); }
@@ -520,7 +520,7 @@ void TfrmAdd::Delete2Click() { RemoveSelected(lsbURLs); }
 
 void TfrmAdd::SpeedButton6Click() {
     std::string path;
-    if (Prompts().ChooseDirectory(Handle(), "Select Directory", "C:", path)) txSSPath.SetText(path);
+    if (host_.prompts.ChooseDirectory(Handle(), "Select Directory", "C:", path)) txSSPath.SetText(path);
 }
 
 void TfrmAdd::ApplyChoice(void (*choose)(EditorPages&, const std::string&), const TComboBox& combo,

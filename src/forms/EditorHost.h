@@ -7,8 +7,10 @@
 #include <string>
 
 #include "dispatch/MacroBinding.h"
+#include "hotkeys/HotKeyText.h"
 #include "platform/HotKeyApi.h"
 #include "platform/InputApi.h"
+#include "wingui/Prompts.h"
 
 namespace kv {
 
@@ -22,6 +24,8 @@ struct TEditorHost {
     std::function<void(int slot, bool editMode)> onStored;
     // MemToFile, its problems shown.
     std::function<void()> memToFile;
+    UiPrompts& prompts;                  // the editor's questions and file dialogs
+    const ModifierNames& modifierNames;  // the platform's, for shortcut texts
 };
 
 }  // namespace kv

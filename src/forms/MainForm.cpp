@@ -65,15 +65,19 @@ void AppendItem(HMENU menu, const MenuItem& item) {
 
 }  // namespace
 
-TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& application, std::string listPath)
-    : loop_(loop),
-      application_(application),
-      title_(application.Title()),
-      runner_(RunnerPlatform{loop, shell_, input_, screen_, windows_, system_}, title_),
-      binding_(hotKeyApi_, runner_, std::move(listPath)),
+TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
+    : loop_(services.loop),
+      application_(services.application),
+      title_(services.application.Title()),
+      shell_(services.shell),
+      hotKeyApi_(services.hotKeys),
+      input_(services.input),
+      binding_(services.binding),
+      prompts_(services.prompts),
+      modifierNames_(services.modifierNames),
       importDialog_(FileDialog::Kind::Open, kMacroListFilter, kMacroListExtension),
       exportDialog_(FileDialog::Kind::Save, kMacroListFilter, kMacroListExtension) {
-    hotKeyApi_.SetApplicationWindow(reinterpret_cast<WindowHandle>(application.Handle()));
+    Application& application = services.application;
     smallIcon_ = ProgramIcon(GetSystemMetrics(SM_CXSMICON));
     RegisterWindowClass(kMainWindowClass, LoadCursor(nullptr, IDC_ARROW), GetSysColorBrush(COLOR_BTNFACE),
                         ProgramIcon(GetSystemMetrics(SM_CXICON)));
@@ -88,7 +92,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& applicatio
     application.SetMainForm(Handle());
     application.OnMinimize = [this] { OnApplicationMinimize(); };
     application.OnRestore = [this] { OnApplicationRestore(); };
-    runner_.owner = reinterpret_cast<WindowHandle>(Handle());
+    services.runner.owner = reinterpret_cast<WindowHandle>(Handle());
 
     CreateMenus();
     pictures_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kToolButtons)), 0);
@@ -234,14 +238,12 @@ void TfrmKeyvaneMain::Layout() {
 
 void TfrmKeyvaneMain::LoadMacros() {
     binding_.AllDisabled = false;
-    InitModifierNames(hotKeyApi_);
     const ListFileResult loaded = binding_.LoadHotKFile();
     RefreshList();
     // The icon is added also when the load stopped early (a malformed line,
     // a number that does not convert): the program then runs with the macros
     // read so far and stays reachable from the tray.
     trayIconData_.Fill(Handle(), smallIcon_, title_);
-    system_.SetTrayIcon(reinterpret_cast<WindowHandle>(Handle()), trayIconData_.Data().uID, title_);
     trayIconData_.Add();
     ShowMessages(loaded);
     const std::string refused = RefusedAtLoadText(binding_.RefusedSlots(), binding_.table,

@@ -16,14 +16,7 @@
 
 #include "dispatch/MacroBinding.h"
 #include "forms/EditorForm.h"
-#include "platform/win32/Win32HotKeyApi.h"
-#include "platform/win32/Win32Input.h"
-#include "platform/win32/Win32MessageLoop.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32System.h"
-#include "platform/win32/Win32TopLevelWindows.h"
-#include "runner/MacroRunner.h"
+#include "forms/MainFormServices.h"
 #include "uilogic/MacroListRows.h"
 #include "wingui/Application.h"
 #include "wingui/Controls.h"
@@ -47,9 +40,9 @@ struct MenuItem {
 class TfrmKeyvaneMain : public Window {
 public:
     // Creates the window hidden, owned by the application window, loads the
-    // list file at listPath, registers every switched-on macro and adds the
+    // binding's list file, registers every switched-on macro and adds the
     // tray icon.
-    TfrmKeyvaneMain(Win32MessageLoop& loop, Application& application, std::string listPath);
+    explicit TfrmKeyvaneMain(const MainFormServices& services);
     // The tray icon goes and every registration is released.
     ~TfrmKeyvaneMain() override;
 
@@ -178,14 +171,12 @@ private:
     Application& application_;
     std::string title_;
 
-    Win32Shell shell_;
-    Win32HotKeyApi hotKeyApi_;
-    Win32Input input_;
-    Win32Screen screen_;
-    Win32TopLevelWindows windows_;
-    Win32System system_;
-    TMacroRunner runner_;
-    TMacroBinding binding_;
+    ShellApi& shell_;
+    HotKeyApi& hotKeyApi_;
+    InputApi& input_;
+    TMacroBinding& binding_;
+    UiPrompts& prompts_;
+    const ModifierNames& modifierNames_;
 
     TrayIcon trayIconData_;
     FileDialog importDialog_;

@@ -99,7 +99,8 @@ TfrmAdd& TfrmKeyvaneMain::CreateEditor(bool editMode) {
         // The edited macro stays selected; a new one is not selected.
         if (edited) SelectSlot(slot);
     };
-    TEditorHost host{binding_, hotKeyApi_, input_, title_, onStored, [this] { ShowMessages(binding_.MemToFile()); }};
+    TEditorHost host{binding_, hotKeyApi_,   input_, title_, onStored, [this] { ShowMessages(binding_.MemToFile()); },
+                     prompts_, modifierNames_};
     frmAdd = std::make_unique<TfrmAdd>(std::move(host), Handle());
     frmAdd->EditMode = editMode;
     if (editMode) frmAdd->LoadSlot(binding_.table.EditIndex);
@@ -150,7 +151,7 @@ void TfrmKeyvaneMain::OnAbout() {
 
 void TfrmKeyvaneMain::OnDonate() {
     DonateCommand(shell_, reinterpret_cast<WindowHandle>(Handle()),
-                  [this] { return Prompts().Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
+                  [this] { return prompts_.Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
 }
 
 void TfrmKeyvaneMain::OnWebSite() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }

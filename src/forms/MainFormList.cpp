@@ -36,7 +36,7 @@ void TfrmKeyvaneMain::CreateList() {
     PreviewKeys(filterBox.Handle(), [this](UINT key) { return OnFilterKey(key); });
 }
 
-std::string TfrmKeyvaneMain::ShortcutText(std::uint32_t hotKey) { return HotKeyToText(hotKeyApi_, hotKey); }
+std::string TfrmKeyvaneMain::ShortcutText(std::uint32_t hotKey) { return HotKeyToText(hotKeyApi_, modifierNames_, hotKey); }
 
 void TfrmKeyvaneMain::RefreshList(bool tableChanged) {
     const int selected = SelectedSlot();

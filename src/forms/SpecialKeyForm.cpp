@@ -54,7 +54,7 @@ void TfrmAddKey::BitBtn1Click() {
     if (entry.empty()) return;
     const std::string refusal = CheckListEntry(entry);
     if (!refusal.empty()) {
-        Prompts().Message(Handle(), refusal, frmAdd_.Host().title, MessageIcon::Warning);
+        frmAdd_.Host().prompts.Message(Handle(), refusal, frmAdd_.Host().title, MessageIcon::Warning);
         return;
     }
     frmAdd_.AddKeyEntry(entry);

@@ -5,11 +5,7 @@
 
 namespace kv {
 
-std::string ModifierNames[4] = {"Shift", "Ctrl", "Alt", "Win"};
-
 namespace {
-
-enum ModifierIndex { kShiftName, kCtrlName, kAltName, kWinName };
 
 constexpr unsigned kFirstMultimediaKey = 0xA6;
 constexpr unsigned kLastMultimediaKey = 0xB7;
@@ -47,12 +43,14 @@ bool IsAllCapitals(const std::string& text) {
 
 }  // namespace
 
-void InitModifierNames(HotKeyApi& api) {
-    ModifierNames[kShiftName] = HotKeyToText(api, 0x10);  // VK_SHIFT
-    ModifierNames[kCtrlName] = HotKeyToText(api, 0x11);   // VK_CONTROL
-    ModifierNames[kAltName] = HotKeyToText(api, 0x12);    // VK_MENU
+ModifierNames ReadModifierNames(HotKeyApi& api) {
+    ModifierNames names;
+    names.shift = KeyName(api, 0x10);  // VK_SHIFT
+    names.ctrl = KeyName(api, 0x11);   // VK_CONTROL
+    names.alt = KeyName(api, 0x12);    // VK_MENU
     // Match the platform's style: a layout that writes ALT writes WIN too.
-    ModifierNames[kWinName] = IsAllCapitals(ModifierNames[kAltName]) ? "WIN" : "Win";
+    names.win = IsAllCapitals(names.alt) ? "WIN" : "Win";
+    return names;
 }
 
 bool IsMultimediaKey(unsigned key) {
@@ -64,13 +62,15 @@ std::string MultimediaKeyName(unsigned key) {
     return kMultimediaKeyNames[key - kFirstMultimediaKey];
 }
 
-std::string HotKeyToText(HotKeyApi& api, std::uint32_t hotKey) {
+std::string HotKeyToText(HotKeyApi& api, const ModifierNames& names, std::uint32_t hotKey) {
     std::string text;
-    if (hotKey & kHotKeyCtrl) text += ModifierNames[kCtrlName] + "+";
-    if (hotKey & kHotKeyShift) text += ModifierNames[kShiftName] + "+";
-    if (hotKey & kHotKeyAlt) text += ModifierNames[kAltName] + "+";
-    if (hotKey & kHotKeyWin) text += ModifierNames[kWinName] + "+";
+    if (hotKey & kHotKeyCtrl) text += names.ctrl + "+";
+    if (hotKey & kHotKeyShift) text += names.shift + "+";
+    if (hotKey & kHotKeyAlt) text += names.alt + "+";
+    if (hotKey & kHotKeyWin) text += names.win + "+";
     return text + KeyName(api, hotKey & kHotKeyKeyMask);
 }
+
+std::string KeyText(HotKeyApi& api, unsigned key) { return KeyName(api, key); }
 
 }  // namespace kv

@@ -8,15 +8,19 @@
 
 namespace kv {
 
-// Display names of Shift, Ctrl, Alt and Win, in this order. They start as
-// "Shift", "Ctrl", "Alt", "Win" and take the platform's names once
-// InitModifierNames has run.
-extern std::string ModifierNames[4];
+// Display names of the four modifiers. The program reads the platform's
+// names once at start (ReadModifierNames) and passes them to every shortcut
+// text it makes; the defaults serve until then.
+struct ModifierNames {
+    std::string shift = "Shift";
+    std::string ctrl = "Ctrl";
+    std::string alt = "Alt";
+    std::string win = "Win";
+};
 
-// Replaces the modifier names by the platform's names of the Shift, Ctrl and
-// Alt keys. Win becomes "WIN" when the platform writes Alt in capitals only.
-// Called once at start, before any shortcut text is made.
-void InitModifierNames(HotKeyApi& api);
+// The platform's names of the Shift, Ctrl and Alt keys. Win becomes "WIN"
+// when the platform writes Alt in capitals only.
+ModifierNames ReadModifierNames(HotKeyApi& api);
 
 // The multimedia and browser keys 0xA6..0xB7, whose platform names are often
 // missing or a single (wrong) character.
@@ -27,6 +31,10 @@ std::string MultimediaKeyName(unsigned key);
 // Modifiers in the order Ctrl, Shift, Alt, Win, each followed by "+", then
 // the key's name. 0 gives an empty text; a key without a name gives the
 // modifier part alone.
-std::string HotKeyToText(HotKeyApi& api, std::uint32_t hotKey);
+std::string HotKeyToText(HotKeyApi& api, const ModifierNames& names, std::uint32_t hotKey);
+
+// The platform's name of a key without modifiers (a multimedia key's fixed
+// name when the platform has none); empty for a key without a name.
+std::string KeyText(HotKeyApi& api, unsigned key);
 
 }  // namespace kv

@@ -26,8 +26,8 @@ void TMacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::ui
     if (!Enabled || IsRunning(UniqueID)) return;
 
     // The texts are copies: the table may change while this macro waits.
-    const std::string kind = ActionKind;
-    const std::string payload = ActionData;
+    const std::string kind = ActionKind;     // NOLINT(performance-unnecessary-copy-initialization)
+    const std::string payload = ActionData;  // NOLINT(performance-unnecessary-copy-initialization)
     running_.push_back(UniqueID);
     try {
         Play(kind, payload);

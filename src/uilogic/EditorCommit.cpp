@@ -25,7 +25,8 @@ bool SlotOwnsRegistration(const TMacroBinding& binding, int index) {
     return false;
 }
 
-CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api) {
+CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api,
+                          const ModifierNames& names) {
     CommitOutcome outcome;
     MacroTable& table = binding.table;
 
@@ -58,7 +59,7 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
     const std::uint32_t oldHotKey = request.editMode ? table.Macros[table.EditIndex].HotKey : 0;
     const bool keepsOwn = ownsOld && SameCombination(request.hotKey, oldHotKey);
     if (!keepsOwn && !IsHotKeyAvailable(api, request.hotKey)) {
-        const std::string text = HotKeyToText(api, request.hotKey);
+        const std::string text = HotKeyToText(api, names, request.hotKey);
         const int asking = request.editMode ? table.EditIndex : -1;
         outcome.refusal = Refusal(AlreadyUsingText(text) + "\n" + ConflictText(text, request.hotKey, table, asking),
                                   MessageIcon::None);
@@ -72,8 +73,8 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
     return outcome;
 }
 
-Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey, const MacroTable& table) {
-    const std::string text = HotKeyToText(api, hotKey);
+Notice CheckAvailability(HotKeyApi& api, const ModifierNames& names, std::uint32_t hotKey, const MacroTable& table) {
+    const std::string text = HotKeyToText(api, names, hotKey);
     if (hotKey == 0) return Notice{NotAHotkeyText(text), MessageIcon::Warning};
     if (IsHotKeyAvailable(api, hotKey)) return Notice{AvailabilityText(text, true), MessageIcon::Information};
     // The edited macro's own registration is named too: the probe cannot tell it apart.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dispatch/MacroBinding.h"
+#include "hotkeys/HotKeyText.h"
 #include "platform/HotKeyApi.h"
 #include "platform/ShellApi.h"
 #include "uilogic/EditorPages.h"
@@ -43,7 +44,8 @@ struct CommitOutcome {
 //  5. the edited macro's own registration is released and AddNewHotkey stores
 //     the macro with the kind and payload of the page shown.
 // A refused commit changes nothing. Saving (MemToFile) is the caller's.
-CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api);
+CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api,
+                          const ModifierNames& names);
 
 // Whether slot index holds the registration of its own shortcut in the
 // binding's hotkey component (a slot whose registration was refused holds
@@ -54,6 +56,6 @@ bool SlotOwnsRegistration(const TMacroBinding& binding, int index);
 // "Check availability" (SpeedButton1Click): probes the value and says so in
 // an information box, naming the holder of a taken shortcut on a second line;
 // with no key chosen (0), a warning. Registers nothing.
-Notice CheckAvailability(HotKeyApi& api, std::uint32_t hotKey, const MacroTable& table);
+Notice CheckAvailability(HotKeyApi& api, const ModifierNames& names, std::uint32_t hotKey, const MacroTable& table);
 
 }  // namespace kv

@@ -9,7 +9,7 @@ namespace {
 
 void AddKeyRange(HotKeyApi& api, std::vector<TPotentialKey>& keys, unsigned first, unsigned last) {
     for (unsigned code = first; code <= last; ++code) {
-        std::string name = HotKeyToText(api, code);
+        std::string name = KeyText(api, code);
         if (!name.empty()) keys.push_back({std::move(name), std::uint16_t(code)});
     }
 }
@@ -60,7 +60,7 @@ ShortcutBoxes BoxesOfHotKey(std::uint32_t HotKey) {
 }
 
 int ChosenKeyForHotKey(HotKeyApi& api, const std::vector<TPotentialKey>& keys, std::uint32_t HotKey, int current) {
-    const std::string name = HotKeyToText(api, ExtractKey(HotKey).Key);
+    const std::string name = KeyText(api, ExtractKey(HotKey).Key);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (keys[i].Name == name) return int(i);
     }

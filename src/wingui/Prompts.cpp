@@ -14,8 +14,6 @@ namespace kv {
 
 namespace {
 
-UiPrompts* installed = nullptr;
-
 struct BrowseState {
     std::string current;  // the folder chosen in the tree
     std::string created;  // a folder typed into the edit box and created on request
@@ -59,17 +57,6 @@ int CALLBACK BrowseCallback(HWND hwnd, UINT msg, LPARAM lParam, LPARAM data) {
 }
 
 }  // namespace
-
-UiPrompts& Prompts() {
-    static Win32Prompts platform;
-    return installed ? *installed : platform;
-}
-
-UiPrompts* SetPrompts(UiPrompts* prompts) {
-    UiPrompts* previous = installed;
-    installed = prompts;
-    return previous;
-}
 
 void Win32Prompts::Message(HWND owner, const std::string& text, const std::string& caption, MessageIcon icon) {
     MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | MessageIconStyle(icon));

@@ -1,9 +1,9 @@
 #pragma once
 // Every modal question the editor, the special-key picker and the web
 // commands put to the user: message boxes, the Yes/No question, the one-line
-// input box, the file dialogs and the directory chooser. They all go through
-// Prompts(), so that a test can install its own answers instead of windows
-// that would wait for a click.
+// input box, the file dialogs and the directory chooser. The forms are handed
+// one UiPrompts, so that a test can hand in its own answers instead of
+// windows that would wait for a click.
 #include <windows.h>
 
 #include <string>
@@ -43,10 +43,5 @@ public:
     bool ChooseFile(HWND owner, const FileDialogOptions& options, std::string& path) override;
     bool ChooseDirectory(HWND owner, const std::string& title, const std::string& root, std::string& path) override;
 };
-
-// The prompts in use: the installed ones, else the platform's windows.
-UiPrompts& Prompts();
-// Installs prompts (nullptr for the platform's again); returns the previous.
-UiPrompts* SetPrompts(UiPrompts* prompts);
 
 }  // namespace kv

@@ -1,53 +1,31 @@
 #pragma once
 // Small owners of Win32 handles and helpers shared by the program's windows.
 #include <windows.h>
+#include <commctrl.h>
 
+#include <cstddef>
 #include <string>
-#include <utility>
+
+#include "platform/win32/OwnedHandle.h"
 
 namespace kv {
 
-// Owns one handle and releases it with Closer::Close when it goes.
+// The handle owners of the forms: OwnedHandle (platform/win32/OwnedHandle.h)
+// with the closer of each kind.
 template <typename Handle, typename Closer>
-class Owned {
-public:
-    Owned() = default;
-    explicit Owned(Handle h) : h_(h) {}
-    ~Owned() { Reset(); }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    Owned(Owned&& o) noexcept : h_(std::exchange(o.h_, Handle{})) {}
-    Owned& operator=(Owned&& o) noexcept {
-        if (this != &o) {
-            Reset();
-            h_ = std::exchange(o.h_, Handle{});
-        }
-        return *this;
-    }
+using Owned = OwnedHandle<Handle, Closer>;
 
-    Handle Get() const { return h_; }
-    explicit operator bool() const { return h_ != Handle{}; }
-    Handle Release() { return std::exchange(h_, Handle{}); }
-    void Reset(Handle h = Handle{}) {
-        if (h_) Closer::Close(h_);
-        h_ = h;
-    }
-
-private:
-    Handle h_{};
-};
-
-struct GdiCloser {
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
-struct MenuCloser {
-    static void Close(HMENU h) { DestroyMenu(h); }
+struct ImageListCloser {
+    static std::nullptr_t Invalid() { return nullptr; }
+    static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
 };
 
 using OwnedFont = Owned<HFONT, GdiCloser>;
 using OwnedBitmap = Owned<HBITMAP, GdiCloser>;
 using OwnedBrush = Owned<HBRUSH, GdiCloser>;
+using OwnedPen = Owned<HPEN, GdiCloser>;
 using OwnedMenu = Owned<HMENU, MenuCloser>;
+using OwnedImageList = Owned<HIMAGELIST, ImageListCloser>;
 
 // A device context of a window for the time of a scope.
 class WindowDC {

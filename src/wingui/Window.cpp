@@ -1,7 +1,5 @@
 #include "wingui/Window.h"
 
-#include <exception>
-
 #include "uilogic/AppTitle.h"
 #include "wingui/Win.h"
 
@@ -11,20 +9,12 @@ namespace {
 // Marks the windows made by Window::Create (the user data of others is theirs).
 const char* const kWindowProp = "KvWindow";
 
-// An exception must not unwind through the system's frames around a window
-// procedure: what a handler lets escape is shown in the error box, and the
-// message gets its default processing.
-LRESULT ReportEscapedError(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const char* what) {
-    MessageBoxA(GetAncestor(hwnd, GA_ROOT), ErrorBoxText(what).c_str(), ApplicationTitle(ExePath()).c_str(),
-                MB_OK | MB_ICONERROR);
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-}
+}  // namespace
 
 Window::~Window() {
     if (hwnd_) {
         // The object goes first: the window's last messages no longer reach it.
-        SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+        AttachTarget(hwnd_, nullptr);
         RemovePropA(hwnd_, kWindowProp);
         DestroyWindow(hwnd_);
     }
@@ -32,7 +22,7 @@ Window::~Window() {
 
 Window* Window::FromHandle(HWND hwnd) {
     if (!hwnd || !GetPropA(hwnd, kWindowProp)) return nullptr;
-    return reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return static_cast<Window*>(AttachedTarget(hwnd));
 }
 
 void Window::RegisterWindowClass(const char* className, HCURSOR cursor, HBRUSH background, HICON icon, UINT style) {
@@ -42,7 +32,7 @@ void Window::RegisterWindowClass(const char* className, HCURSOR cursor, HBRUSH b
     if (GetClassInfoExA(instance, className, &wc)) return;
     wc.cbSize = sizeof(wc);
     wc.style = style;
-    wc.lpfnWndProc = StaticWndProc;
+    wc.lpfnWndProc = TargetWindowProc;
     wc.hInstance = instance;
     wc.hCursor = cursor;
     wc.hbrBackground = background;
@@ -54,7 +44,7 @@ void Window::RegisterWindowClass(const char* className, HCURSOR cursor, HBRUSH b
 HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
                     int height, HWND parent, HMENU menuOrId) {
     return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menuOrId,
-                           GetModuleHandleA(nullptr), this);
+                           GetModuleHandleA(nullptr), static_cast<WindowTarget*>(this));
 }
 
 HWND Window::CreateModalForm(const char* className, const char* title, int clientWidth, int clientHeight, int dpi,
@@ -72,29 +62,26 @@ HWND Window::CreateModalForm(const char* className, const char* title, int clien
 
 LRESULT Window::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
 
-LRESULT CALLBACK Window::StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT Window::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCCREATE) {
-        auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        hwnd_ = hwnd;
         SetPropA(hwnd, kWindowProp, reinterpret_cast<HANDLE>(1));
     }
-    auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    LRESULT result;
-    try {
-        result = self->WndProc(msg, wParam, lParam);
-    } catch (const std::exception& error) {
-        result = ReportEscapedError(hwnd, msg, wParam, lParam, error.what());
-    } catch (...) {
-        result = ReportEscapedError(hwnd, msg, wParam, lParam, "Unexpected error");
-    }
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        RemovePropA(hwnd, kWindowProp);
-        self->hwnd_ = nullptr;
-    }
-    return result;
+    return WndProc(msg, wParam, lParam);
+}
+
+// An exception must not unwind through the system's frames around a window
+// procedure: what a handler lets escape is shown in the error box, and the
+// message gets its default processing.
+LRESULT Window::OnEscapedError(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const char* what) {
+    MessageBoxA(GetAncestor(hwnd, GA_ROOT), ErrorBoxText(what).c_str(), ApplicationTitle(ExePath()).c_str(),
+                MB_OK | MB_ICONERROR);
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void Window::OnWindowGone(HWND hwnd) {
+    RemovePropA(hwnd, kWindowProp);
+    hwnd_ = nullptr;
 }
 
 void RunModal(Win32MessageLoop& loop, HWND window, HWND owner, const bool& done) {

@@ -4,10 +4,11 @@
 #include <windows.h>
 
 #include "platform/win32/Win32MessageLoop.h"
+#include "platform/win32/WindowProc.h"
 
 namespace kv {
 
-class Window {
+class Window : private WindowTarget {
 public:
     Window() = default;
     virtual ~Window();
@@ -38,7 +39,11 @@ protected:
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcA(hwnd_, msg, wParam, lParam); }
 
 private:
-    static LRESULT CALLBACK StaticWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The window target: messages go to WndProc; what a handler lets escape
+    // is shown in the error box.
+    LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+    LRESULT OnEscapedError(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, const char* what) override;
+    void OnWindowGone(HWND hwnd) override;
 
     HWND hwnd_ = nullptr;
 };

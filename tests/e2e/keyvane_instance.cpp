@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "forms/MainForm.h"
+#include "support/TestFiles.h"
 
 namespace kv::e2e {
 
@@ -18,26 +19,6 @@ std::string ThisDir() {
     GetModuleFileNameA(nullptr, exe, MAX_PATH);
     std::string path = exe;
     return path.substr(0, path.find_last_of("\\/") + 1);
-}
-
-void RemoveTree(const std::string& dir) {
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = found.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string path = dir + "\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(path);
-            } else {
-                SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(path.c_str());
-            }
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryA(dir.c_str());
 }
 
 INPUT KeyInput(WORD vk, bool up) {

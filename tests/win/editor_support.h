@@ -25,12 +25,9 @@ struct Asked {
 };
 
 // Answers every prompt at once from its queues (Cancel or No when a queue is
-// empty) and keeps what it was asked. Installed for its lifetime.
+// empty) and keeps what it was asked.
 class ScriptedPrompts : public UiPrompts {
 public:
-    ScriptedPrompts() { previous_ = SetPrompts(this); }
-    ~ScriptedPrompts() override { SetPrompts(previous_); }
-
     void Message(HWND, const std::string& text, const std::string& caption, MessageIcon icon) override {
         asked.push_back({"message", text, caption, icon, {}});
     }
@@ -81,8 +78,6 @@ private:
         queue.pop_front();
         return value;
     }
-
-    UiPrompts* previous_ = nullptr;
 };
 
 // Runs an action once from inside the next modal loop: a thread timer fires

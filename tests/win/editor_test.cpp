@@ -12,13 +12,12 @@
 #include "platform/win32/Win32HotKeyApi.h"
 #include "uilogic/EditorChecks.h"
 #include "wingui/InputBox.h"
+#include "support/Shortcuts.h"
 
 namespace kv {
 namespace editor_test {
 namespace {
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692;
-constexpr std::uint32_t kCtrlShiftF6 = 24693;
 
 class EditorTest : public MainWindowFixture {
 protected:
@@ -43,7 +42,9 @@ protected:
         ADD_FAILURE() << "no candidate key " << vk;
     }
 
-    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, hotKey); }
+    EditorTest() { formPrompts_ = &prompts_; }
+
+    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, ReadModifierNames(api_), hotKey); }
 
     Win32HotKeyApi api_;
     ScriptedPrompts prompts_;
@@ -159,7 +160,7 @@ TEST_F(EditorTest, NewMacroOfEachOfferedKindReachesTableListViewAndFile) {
         EXPECT_EQ(CellText(List(), 0, 2), c.display);
         EXPECT_EQ(CellText(List(), 0, 3), "My macro");
         EXPECT_EQ(CellText(List(), 0, 4), std::to_string(slot.UniqueID));
-        EXPECT_EQ(ReadFile(listPath_), Line(slot.UniqueID, c.kind, kCtrlShiftF5, payload, "My macro"));
+        EXPECT_EQ(ReadBytes(listPath_), Line(slot.UniqueID, c.kind, kCtrlShiftF5, payload, "My macro"));
         Stop();
     }
     EXPECT_TRUE(prompts_.Messages().empty());
@@ -215,7 +216,7 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
     EXPECT_EQ(CellText(List(), 0, 0), "1");
     EXPECT_EQ(CellText(List(), 0, 4), std::to_string(slot.UniqueID));
     const std::uint32_t other = Binding().table.Macros[1].UniqueID;
-    EXPECT_EQ(ReadFile(listPath_), Line(slot.UniqueID, "KEYEVN", kCtrlShiftF5, slot.ActionData, "Keys") +
+    EXPECT_EQ(ReadBytes(listPath_), Line(slot.UniqueID, "KEYEVN", kCtrlShiftF5, slot.ActionData, "Keys") +
                                        Line(other, "RUNPRG", kCtrlShiftF6, "b.exe", "Other"));
     EXPECT_EQ(form_->frmAdd, nullptr);
 }
@@ -339,7 +340,7 @@ TEST_F(EditorTest, WindowAndSystemSlotsOpenOnTheirPageAndCategoryAndKeepTheirKin
     ASSERT_TRUE(misc.Closed());
     const std::uint32_t first = Binding().table.Macros[0].UniqueID;
     const std::uint32_t second = Binding().table.Macros[1].UniqueID;
-    EXPECT_EQ(ReadFile(listPath_), Line(first, "WINACT", kCtrlShiftF5, "Minimize all Windows", "Win") +
+    EXPECT_EQ(ReadBytes(listPath_), Line(first, "WINACT", kCtrlShiftF5, "Minimize all Windows", "Win") +
                                        Line(second, "MISCEL", kCtrlShiftF6, "Shut down Windows|-1", "Misc"));
 }
 
@@ -390,7 +391,7 @@ TEST_F(EditorTest, OpeningAMouseMacroStartsTheLivePosition) {
 // macro's own shortcut working.
 TEST_F(EditorTest, RefusedEditAndCloseKeepTheOldShortcutRegistered) {
     Start(Line(1, "RUNPRG", kCtrlShiftF5, "a.exe", "A"));
-    const std::string before = ReadFile(listPath_);
+    const std::string before = ReadBytes(listPath_);
     const std::uint32_t id = Binding().table.Macros[0].UniqueID;
     TKVKeyHook other(api_);
     ASSERT_NE(other.AddHotKey(kCtrlShiftF6), 0);
@@ -411,7 +412,7 @@ TEST_F(EditorTest, RefusedEditAndCloseKeepTheOldShortcutRegistered) {
     EXPECT_FALSE(IsHotKeyAvailable(api_, kCtrlShiftF5));
     ASSERT_EQ(Binding().KVKeyHook1.Records().size(), 1u);
     EXPECT_EQ(Binding().KVKeyHook1.Records()[0].Id, id);
-    EXPECT_EQ(ReadFile(listPath_), before);
+    EXPECT_EQ(ReadBytes(listPath_), before);
 }
 
 TEST_F(EditorTest, RefusalsNameTheCharacterAndStoreNothing) {
@@ -494,7 +495,7 @@ TEST_F(EditorTest, KeyPageChoicesCountsAndLists) {
     // Load a key list with every kind of line end, change it, save it.
     const std::string in = TempFile("in.lst");
     const std::string out = TempFile("out.lst");
-    WriteFile(in, std::string("{F1}\r\n\r\nabc\rx\ny", 15) + std::string("\0ignored", 8));
+    WriteBytes(in, std::string("{F1}\r\n\r\nabc\rx\ny", 15) + std::string("\0ignored", 8));
     prompts_.fileAnswers.push_back(in);
     Click(editor.SpeedButton13.Handle());
     EXPECT_EQ(prompts_.Last().file.filter, "Key List (*.lst)|*.lst|All Files (*.*)|*.*");
@@ -515,7 +516,7 @@ TEST_F(EditorTest, KeyPageChoicesCountsAndLists) {
     Click(editor.SpeedButton12.Handle());
     EXPECT_EQ(prompts_.Last().file.fileName, "Keylist.lst");
     EXPECT_TRUE(prompts_.Last().file.save);
-    EXPECT_EQ(ReadFile(out), "{F1}\r\n\r\nabc\r\n");
+    EXPECT_EQ(ReadBytes(out), "{F1}\r\n\r\nabc\r\n");
 
     // The empty entry would be lost: the commit refuses it.
     Click(editor.btAdd.Handle());

@@ -8,13 +8,13 @@
 #include "hotkeys/HotKeyText.h"
 #include "hotkeys/KVKeyHook.h"
 #include "platform/win32/Win32HotKeyApi.h"
+#include "support/Shortcuts.h"
 
 #include <windows.h>
 
 namespace kv {
 namespace {
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692;
 constexpr std::uint32_t kCtrlShiftF6 = 0x6075;
 constexpr std::uint32_t kCtrlAltF7 = 0xC076;
 
@@ -224,48 +224,41 @@ TEST_F(Win32HotKeys, ProbeUsesTheApplicationWindowTheProgramSets) {
 // Names come from the platform; only the structure is fixed.
 class Win32HotKeyText : public testing::Test {
 protected:
-    Win32HotKeyText() {
-        for (int i = 0; i < 4; ++i) saved_[i] = ModifierNames[i];
-    }
-    ~Win32HotKeyText() override {
-        for (int i = 0; i < 4; ++i) ModifierNames[i] = saved_[i];
-    }
-
     Win32HotKeyApi api_;
-    std::string saved_[4];
+    ModifierNames names_;
 };
 
 TEST_F(Win32HotKeyText, JoinsThePlatformsNames) {
-    InitModifierNames(api_);
+    names_ = ReadModifierNames(api_);
     const std::string ctrl = PlatformKeyName(VK_CONTROL, false);
     const std::string shift = PlatformKeyName(VK_SHIFT, false);
     const std::string alt = PlatformKeyName(VK_MENU, false);
     ASSERT_FALSE(ctrl.empty());
-    EXPECT_EQ(ModifierNames[0], shift);
-    EXPECT_EQ(ModifierNames[1], ctrl);
-    EXPECT_EQ(ModifierNames[2], alt);
+    EXPECT_EQ(names_.shift, shift);
+    EXPECT_EQ(names_.ctrl, ctrl);
+    EXPECT_EQ(names_.alt, alt);
 
-    EXPECT_EQ(HotKeyToText(api_, kCtrlShiftF5), ctrl + "+" + shift + "+" + PlatformKeyName(VK_F5, false));
-    EXPECT_EQ(HotKeyToText(api_, 0x8073), alt + "+" + PlatformKeyName(VK_F4, false));
-    EXPECT_EQ(HotKeyToText(api_, 0x10045), ModifierNames[3] + "+" + PlatformKeyName('E', false));
-    EXPECT_EQ(HotKeyToText(api_, 'A'), PlatformKeyName('A', false));
-    EXPECT_EQ(HotKeyToText(api_, 0), "");
+    EXPECT_EQ(HotKeyToText(api_, names_, kCtrlShiftF5), ctrl + "+" + shift + "+" + PlatformKeyName(VK_F5, false));
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x8073), alt + "+" + PlatformKeyName(VK_F4, false));
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x10045), names_.win + "+" + PlatformKeyName('E', false));
+    EXPECT_EQ(HotKeyToText(api_, names_, 'A'), PlatformKeyName('A', false));
+    EXPECT_EQ(HotKeyToText(api_, names_, 0), "");
 }
 
 TEST_F(Win32HotKeyText, NavigationKeysUseTheirExtendedNames) {
     for (UINT vk : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME, VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN, VK_INSERT, VK_DELETE}) {
         std::string name = PlatformKeyName(vk, true);
         EXPECT_FALSE(name.empty()) << vk;
-        EXPECT_EQ(HotKeyToText(api_, vk), name) << vk;
+        EXPECT_EQ(HotKeyToText(api_, names_, vk), name) << vk;
     }
     // The keypad's keys on the same scan codes are named without the bit.
-    EXPECT_EQ(HotKeyToText(api_, VK_NUMPAD0), PlatformKeyName(VK_NUMPAD0, false));
+    EXPECT_EQ(HotKeyToText(api_, names_, VK_NUMPAD0), PlatformKeyName(VK_NUMPAD0, false));
 }
 
 TEST_F(Win32HotKeyText, MultimediaKeysAlwaysHaveAName) {
     for (UINT vk = 0xA6; vk <= 0xB7; ++vk) {
         std::string platform = PlatformKeyName(vk, false);
-        std::string text = HotKeyToText(api_, vk);
+        std::string text = HotKeyToText(api_, names_, vk);
         if (platform.size() >= 2)
             EXPECT_EQ(text, platform) << vk;
         else

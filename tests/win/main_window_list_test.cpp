@@ -63,7 +63,7 @@ protected:
         PostMessageA(List(), WM_LBUTTONUP, 0, at);
         Pump();
     }
-    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, hotKey); }
+    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, ReadModifierNames(api_), hotKey); }
 
     Win32HotKeyApi api_;
 };
@@ -143,7 +143,7 @@ TEST_F(MainWindowListTest, CheckBoxSwitchesTheShortcutOffForOtherProgramsAndOnAg
     ClickCheckBox(0);
     EXPECT_FALSE(ListView_GetCheckState(list, 0));
     EXPECT_EQ(CellText(list, 0, 4), "0");
-    EXPECT_EQ(ReadFile(listPath_), Line(0, "0", "RUNPRG", kF16, "a.exe", "Run it"));
+    EXPECT_EQ(ReadBytes(listPath_), Line(0, "0", "RUNPRG", kF16, "a.exe", "Run it"));
     ASSERT_TRUE(RegisterHotKey(nullptr, 0x7101, kAllThree, VK_F16));
 
     // On while the other program holds it: it stays off and the box says by whom.
@@ -164,7 +164,7 @@ TEST_F(MainWindowListTest, CheckBoxSwitchesTheShortcutOffForOtherProgramsAndOnAg
     EXPECT_TRUE(ListView_GetCheckState(list, 0));
     EXPECT_NE(CellText(list, 0, 4), "0");
     EXPECT_FALSE(RegisterHotKey(nullptr, 0x7101, kAllThree, VK_F16));
-    EXPECT_EQ(ReadFile(listPath_), Line(std::stoul(CellText(list, 0, 4)), "-1", "RUNPRG", kF16, "a.exe", "Run it"));
+    EXPECT_EQ(ReadBytes(listPath_), Line(std::stoul(CellText(list, 0, 4)), "-1", "RUNPRG", kF16, "a.exe", "Run it"));
 
     // "Disable all" still works on top: the switch is untouched by it.
     form_->disableAllButton.Click();
@@ -175,7 +175,7 @@ TEST_F(MainWindowListTest, CheckBoxSwitchesTheShortcutOffForOtherProgramsAndOnAg
 TEST_F(MainWindowListTest, ImportOfATakenShortcutAndABadLineShowsOneReport) {
     Start(Line(0, "-1", "RUNPRG", kF16, "a.exe", "Run it"));
     const std::string importPath = TempFile("import.lis");
-    WriteFile(importPath, Line(0, "-1", "OPNURL", kF16, "http://example.com/", "Same key") + "0;-1;RUNPRG\r\n" +
+    WriteBytes(importPath, Line(0, "-1", "OPNURL", kF16, "http://example.com/", "Same key") + "0;-1;RUNPRG\r\n" +
                               Line(0, "-1", "RUNPRG", kCtrlAltF16, "b.exe", "New one"));
     WindowWatcher watcher(IDOK, importPath);
     Command(TfrmKeyvaneMain::cmImport);
@@ -223,7 +223,7 @@ TEST_F(MainWindowListTest, FilterNarrowsAThousandRowsAndEditAndDeleteActOnTheMac
     EXPECT_EQ(Binding().table.MacroCount, 999);
     EXPECT_EQ(RowCount(list), 10);  // the filter and the order stay
     EXPECT_EQ(CellText(list, 0, 3), "macro 128");
-    const std::string file = ReadFile(listPath_);
+    const std::string file = ReadBytes(listPath_);
     EXPECT_EQ(file.find("macro 129@"), std::string::npos);
     EXPECT_NE(file.find("macro 128@"), std::string::npos);
     EXPECT_NE(file.find("macro 999@"), std::string::npos);

@@ -165,12 +165,13 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     const HWND list = form_->ListView();
     ASSERT_EQ(RowCount(list), 3);
     Win32HotKeyApi api;
-    const std::string f13 = HotKeyToText(api, kF13);
+    const ModifierNames names = ReadModifierNames(api);
+    const std::string f13 = HotKeyToText(api, names, kF13);
     const std::string first = CellText(list, 0, 4);
 
     const std::vector<std::vector<std::string>> expected = {
         {"1", f13, "Run Program", "Run it", first},
-        {"2", HotKeyToText(api, kF14), "", "Odd kind", "0"},    // switched off: not registered
+        {"2", HotKeyToText(api, names, kF14), "", "Odd kind", "0"},    // switched off: not registered
         {"3", f13, "Open URL", "Same shortcut", "0"},  // the shortcut is taken by row 1
     };
     for (int row = 0; row < 3; ++row) {
@@ -182,7 +183,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     EXPECT_FALSE(ListView_GetCheckState(list, 1));
     EXPECT_TRUE(ListView_GetCheckState(list, 2));  // on, but refused: the box below says so
     EXPECT_GE(std::stoul(first), 0xC000u);
-    EXPECT_EQ(ReadFile(listPath_),
+    EXPECT_EQ(ReadBytes(listPath_),
               Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
                   Line(0, "0", "BOGUS1", kF14, "data", "Odd kind") +
                   Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
@@ -223,7 +224,7 @@ TEST_F(MainWindowTest, DestroyRemovesTheIconAndReleasesEveryShortcut) {
     const std::string text = Line(0, "-1", "RUNPRG", kF13, "x.exe", "") + Line(0, "-1", "RUNPRG", kF14, "y.exe", "");
     Start(text);
     const HWND main = form_->Handle();
-    form_.reset();
+    Stop();  // the main window goes, then the dispatcher with every registration
     EXPECT_FALSE(TrayIconPresent(main));
     for (UINT vk : {VK_F13, VK_F14}) {
         EXPECT_TRUE(RegisterHotKey(nullptr, 0x7001, MOD_CONTROL | MOD_SHIFT | MOD_ALT, vk)) << vk;
@@ -374,7 +375,7 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     EXPECT_EQ(CellText(list, 1, 0), "2");
     EXPECT_EQ(CellText(list, 1, 3), "third");
     EXPECT_EQ(form_->SelectedSlot(), -1);
-    const std::string file = ReadFile(listPath_);
+    const std::string file = ReadBytes(listPath_);
     EXPECT_EQ(file, Line(std::stoul(CellText(list, 0, 4)), "-1", "RUNPRG", kF13, "a.exe", "first") +
                         Line(std::stoul(CellText(list, 1, 4)), "-1", "RUNPRG", kF15, "c.exe", "third"));
 }
@@ -408,7 +409,7 @@ TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
 TEST_F(MainWindowTest, ExitEndsTheMessageLoop) {
     Start();
     Command(TfrmKeyvaneMain::cmExit);
-    EXPECT_TRUE(loop_.Terminated());
+    EXPECT_TRUE(Loop().Terminated());
 }
 
 }  // namespace

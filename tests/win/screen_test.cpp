@@ -14,6 +14,7 @@
 #include "platform/win32/Win32Screen.h"
 #include "runner/Jpeg.h"
 #include "runner/ScreenCapture.h"
+#include "support/TestFiles.h"
 
 namespace kv {
 namespace {
@@ -230,17 +231,7 @@ protected:
         for (const std::string& name : Files()) DeleteFileA((folder_ + "\\" + name).c_str());
         RemoveDirectoryA(folder_.c_str());
     }
-    std::vector<std::string> Files() const {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA found;
-        HANDLE search = FindFirstFileA((folder_ + "\\*").c_str(), &found);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-        } while (FindNextFileA(search, &found));
-        FindClose(search);
-        return names;
-    }
+    std::vector<std::string> Files() const { return FileNamesIn(folder_); }
     static std::string Now() {
         Win32Screen screen;
         return DateTimeStr(screen.Now());

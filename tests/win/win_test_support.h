@@ -14,26 +14,18 @@
 
 #include <gtest/gtest.h>
 
+#include "app/KeyvaneApp.h"
 #include "forms/MainForm.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Shell.h"
+#include "support/TestFiles.h"
 #include "uilogic/AppTitle.h"
 #include "wingui/Application.h"
+#include "wingui/Prompts.h"
 #include "wingui/Win.h"
 
 namespace kv {
 namespace win_test {
-
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // One line of the list file as the program writes it, CR LF included.
 inline std::string Line(std::uint32_t id, const std::string& enabled, const std::string& kind, std::uint32_t hotKey,
@@ -69,7 +61,9 @@ inline RECT ChildRect(HWND child) {
     return rc;
 }
 
-// The main window over a list file in a folder of its own.
+// The program as its entry wires it (the real platform), over a list file in
+// a folder of its own. A derived fixture may point formPrompts_ at prompts of
+// its own before Start.
 class MainWindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -91,21 +85,24 @@ protected:
 
     // Starts the window over a list file with this text (none when empty).
     void Start(const std::string& listText = std::string()) {
-        if (!listText.empty()) WriteFile(listPath_, listText);
-        application_ = std::make_unique<Application>();
-        application_->Create(title_, nullptr, nullptr);
-        form_ = std::make_unique<TfrmKeyvaneMain>(loop_, *application_, listPath_);
+        if (!listText.empty()) WriteBytes(listPath_, listText);
+        app_ = std::make_unique<KeyvaneApp>(listPath_, formPrompts_);
+        application_ = &app_->ApplicationWindow();
+        form_ = &app_->MainWindow();
         Pump();
     }
 
     void Stop() {
-        form_.reset();
-        application_.reset();
+        form_ = nullptr;
+        application_ = nullptr;
+        app_.reset();
     }
+
+    Win32MessageLoop& Loop() { return app_->Loop(); }
 
     void Pump(int passes = 5) {
         for (int i = 0; i < passes; ++i) {
-            loop_.ProcessMessages();
+            Loop().ProcessMessages();
             Sleep(10);
         }
     }
@@ -114,7 +111,7 @@ protected:
     void PumpFor(DWORD ms) {
         const DWORD start = GetTickCount();
         while (GetTickCount() - start < ms) {
-            loop_.ProcessMessages();
+            Loop().ProcessMessages();
             Sleep(10);
         }
     }
@@ -133,9 +130,10 @@ protected:
     std::string dir_;
     std::string listPath_;
     std::vector<std::string> extraFiles_;
-    Win32MessageLoop loop_;
-    std::unique_ptr<Application> application_;
-    std::unique_ptr<TfrmKeyvaneMain> form_;
+    UiPrompts* formPrompts_ = nullptr;  // the platform's windows
+    std::unique_ptr<KeyvaneApp> app_;
+    Application* application_ = nullptr;
+    TfrmKeyvaneMain* form_ = nullptr;
 };
 
 }  // namespace win_test

@@ -39,7 +39,8 @@ void PutPixel(Bitmap& bitmap, int x, int y, std::uint32_t value) {
 
 bool FakeScreen::CaptureScreen(const Rect& area, Bitmap& out) {
     captures.push_back(area);
-    if (!readable) return false;
+    // Like the platform: an empty rectangle is not read.
+    if (!readable || area.width <= 0 || area.height <= 0) return false;
     out.width = area.width;
     out.height = area.height;
     out.bitsPerPixel = bitsPerPixel;

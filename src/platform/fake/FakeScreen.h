@@ -22,7 +22,7 @@ public:
     // a palette index at 8 bits and less.
     std::function<std::uint32_t(int x, int y)> pixelAt = [](int, int) { return 0u; };
     bool readable = true;
-    LocalTime now;
+    LocalTime now{2000, 1, 1, 0, 0, 0, 0};  // a valid time, as the platform gives
     std::vector<Rect> captures;  // every rectangle asked for
 };
 

@@ -1,35 +1,41 @@
 #include "platform/win32/MessageWindow.h"
 
+#include "platform/win32/WindowProc.h"
+
 namespace kv {
 
 namespace {
 
 const char* const kClassName = "KeyvaneMessageWindow";
 
-// The receiver is attached after CreateWindowExA returns, so the creation
-// messages go to DefWindowProcA: the receiver does not know its window yet.
-LRESULT CALLBACK ReceiverWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* receiver = reinterpret_cast<MessageReceiver*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (!receiver) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    WindowMessage message;
-    message.msg = msg;
-    message.wParam = static_cast<std::uintptr_t>(wParam);
-    message.lParam = static_cast<std::intptr_t>(lParam);
-    try {
-        receiver->WndProc(message);
-    } catch (...) {
-        // Nothing may unwind through the system's frames; the macros report
-        // their own errors before they get here.
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
+// Hands a window's messages to its receiver as WindowMessages. Attached after
+// CreateWindowExA returns, so the creation messages get the default
+// processing: the receiver does not know its window yet.
+class ReceiverTarget final : public WindowTarget {
+public:
+    explicit ReceiverTarget(MessageReceiver& receiver) : receiver_(receiver) {}
+
+    LRESULT OnMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam) override {
+        WindowMessage message;
+        message.msg = msg;
+        message.wParam = static_cast<std::uintptr_t>(wParam);
+        message.lParam = static_cast<std::intptr_t>(lParam);
+        receiver_.WndProc(message);
+        return static_cast<LRESULT>(message.result);
     }
-    return static_cast<LRESULT>(message.result);
-}
+    // An escaped error gets the default processing (WindowTarget's): the
+    // macros report their own errors before they get here.
+    void OnWindowGone(HWND) override { delete this; }
+
+private:
+    MessageReceiver& receiver_;
+};
 
 bool RegisterReceiverClass() {
     static const bool registered = [] {
         WNDCLASSEXA wc = {};
         wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = ReceiverWindowProc;
+        wc.lpfnWndProc = TargetWindowProc;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.lpszClassName = kClassName;
         return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
@@ -42,12 +48,15 @@ bool RegisterReceiverClass() {
 HWND CreateReceiverWindow(MessageReceiver* receiver, HWND parent) {
     if (!RegisterReceiverClass()) return nullptr;
     HWND hwnd = CreateWindowExA(0, kClassName, "", 0, 0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (hwnd && receiver) SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(receiver));
+    if (hwnd && receiver) AttachTarget(hwnd, new ReceiverTarget(*receiver));
     return hwnd;
 }
 
 void DestroyReceiverWindow(HWND window) {
-    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    // The receiver is detached first: the destruction messages do not reach it.
+    auto* target = static_cast<ReceiverTarget*>(AttachedTarget(window));
+    AttachTarget(window, nullptr);
+    delete target;
     DestroyWindow(window);
 }
 

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/win32/OwnedHandle.h"
+
 namespace kv {
 
 namespace {
@@ -39,36 +41,26 @@ struct DibInfo {
     RGBQUAD colours[256];
 };
 
-// Owns the GDI objects of one capture and releases them in reverse order.
-class CaptureObjects {
-public:
-    ~CaptureObjects() {
-        if (memoryDc && oldBitmap) SelectObject(memoryDc, oldBitmap);
-        if (memoryDc && oldPalette) SelectPalette(memoryDc, oldPalette, FALSE);
-        if (dib) DeleteObject(dib);
-        if (palette) DeleteObject(palette);
-        if (memoryDc) DeleteDC(memoryDc);
-        if (screen) ReleaseDC(nullptr, screen);
-    }
-    HDC screen = nullptr;
-    HDC memoryDc = nullptr;
-    HPALETTE palette = nullptr;
-    HPALETTE oldPalette = nullptr;
-    HBITMAP dib = nullptr;
-    HGDIOBJ oldBitmap = nullptr;
-};
+// The GDI objects of one capture. The members go in reverse order: what was
+// selected into the memory DC is put back first, then the DIB and the
+// palette are deleted, then the memory DC, and the screen's DC is released.
+struct CaptureObjects {
+    // Puts back what the capture selected into the memory DC.
+    struct Selections {
+        ~Selections() {
+            if (dc && oldBitmap) SelectObject(dc, oldBitmap);
+            if (dc && oldPalette) SelectPalette(dc, oldPalette, FALSE);
+        }
+        HDC dc = nullptr;
+        HPALETTE oldPalette = nullptr;
+        HGDIOBJ oldBitmap = nullptr;
+    };
 
-// Owns the DIB section a capture copied the screen into; the bitmap's pixels
-// point into it for as long as the bitmap (or a copy of it) lives.
-class DibPixels {
-public:
-    explicit DibPixels(HBITMAP dib) : dib_(dib) {}
-    ~DibPixels() { DeleteObject(dib_); }
-    DibPixels(const DibPixels&) = delete;
-    DibPixels& operator=(const DibPixels&) = delete;
-
-private:
-    HBITMAP dib_;
+    OwnedScreenDc screen;
+    OwnedMemoryDc memoryDc;
+    OwnedPalette palette;
+    OwnedHandle<HBITMAP, GdiCloser> dib;
+    Selections selections;
 };
 
 }  // namespace
@@ -85,11 +77,11 @@ Rect Win32Screen::VirtualScreen() {
 bool Win32Screen::CaptureScreen(const Rect& area, Bitmap& out) {
     if (area.width <= 0 || area.height <= 0) return false;
     CaptureObjects gdi;
-    gdi.screen = GetDC(nullptr);
+    gdi.screen.Reset(GetDC(nullptr));
     if (!gdi.screen) return false;
 
-    const int depth = DibDepth(gdi.screen);
-    std::vector<std::uint32_t> colours = depth <= 8 ? SystemPalette(gdi.screen) : std::vector<std::uint32_t>();
+    const int depth = DibDepth(gdi.screen.Get());
+    std::vector<std::uint32_t> colours = depth <= 8 ? SystemPalette(gdi.screen.Get()) : std::vector<std::uint32_t>();
 
     DibInfo info;
     std::memset(&info, 0, sizeof info);
@@ -106,7 +98,8 @@ bool Win32Screen::CaptureScreen(const Rect& area, Bitmap& out) {
         info.colours[i].rgbBlue = BYTE(colours[i]);
     }
 
-    gdi.memoryDc = CreateCompatibleDC(gdi.screen);
+    gdi.memoryDc.Reset(CreateCompatibleDC(gdi.screen.Get()));
+    gdi.selections.dc = gdi.memoryDc.Get();
     if (!gdi.memoryDc) return false;
     if (!colours.empty()) {
         // The logical palette keeps the screen's indices when the pixels are copied.
@@ -117,30 +110,31 @@ bool Win32Screen::CaptureScreen(const Rect& area, Bitmap& out) {
         } logical;
         logical.version = 0x300;
         logical.count = WORD(colours.size());
-        GetSystemPaletteEntries(gdi.screen, 0, logical.count, logical.entries);
-        gdi.palette = CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical));
+        GetSystemPaletteEntries(gdi.screen.Get(), 0, logical.count, logical.entries);
+        gdi.palette.Reset(CreatePalette(reinterpret_cast<LOGPALETTE*>(&logical)));
         if (gdi.palette) {
-            gdi.oldPalette = SelectPalette(gdi.memoryDc, gdi.palette, FALSE);
-            RealizePalette(gdi.memoryDc);
+            gdi.selections.oldPalette = SelectPalette(gdi.memoryDc.Get(), gdi.palette.Get(), FALSE);
+            RealizePalette(gdi.memoryDc.Get());
         }
     }
 
     void* pixels = nullptr;
-    gdi.dib = CreateDIBSection(gdi.memoryDc, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels,
-                               nullptr, 0);
+    gdi.dib.Reset(CreateDIBSection(gdi.memoryDc.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                                   &pixels, nullptr, 0));
     if (!gdi.dib || !pixels) return false;
-    gdi.oldBitmap = SelectObject(gdi.memoryDc, gdi.dib);
+    gdi.selections.oldBitmap = SelectObject(gdi.memoryDc.Get(), gdi.dib.Get());
 
-    if (!BitBlt(gdi.memoryDc, 0, 0, area.width, area.height, gdi.screen, area.left, area.top, SRCCOPY))
+    if (!BitBlt(gdi.memoryDc.Get(), 0, 0, area.width, area.height, gdi.screen.Get(), area.left, area.top, SRCCOPY))
         return false;
     GdiFlush();  // the DIB's memory is complete only after the batch is flushed
 
     // The bitmap takes the DIB section over: its pixels are used where the
     // screen was copied to. The section leaves the memory DC first.
-    SelectObject(gdi.memoryDc, gdi.oldBitmap);
-    gdi.oldBitmap = nullptr;
-    auto owner = std::make_shared<DibPixels>(gdi.dib);
-    gdi.dib = nullptr;
+    SelectObject(gdi.memoryDc.Get(), gdi.selections.oldBitmap);
+    gdi.selections.oldBitmap = nullptr;
+    // Owns the DIB section: the bitmap's pixels point into it for as long as
+    // the bitmap (or a copy of it) lives.
+    auto owner = std::make_shared<OwnedHandle<HBITMAP, GdiCloser>>(gdi.dib.Release());
     out.width = area.width;
     out.height = area.height;
     out.bitsPerPixel = depth;

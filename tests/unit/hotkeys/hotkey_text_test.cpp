@@ -7,28 +7,14 @@
 namespace kv {
 namespace {
 
-// The modifier names are process-wide: each test gets the defaults back.
-class ModifierNamesGuard {
-public:
-    ModifierNamesGuard() {
-        for (int i = 0; i < 4; ++i) saved_[i] = ModifierNames[i];
-    }
-    ~ModifierNamesGuard() {
-        for (int i = 0; i < 4; ++i) ModifierNames[i] = saved_[i];
-    }
-
-private:
-    std::string saved_[4];
-};
-
 class HotKeyText : public testing::Test {
 protected:
-    ModifierNamesGuard guard_;
     FakeHotKeyApi api_;  // English layout
+    ModifierNames names_;
 };
 
 TEST_F(HotKeyText, NamesModifiersInFixedOrderThenTheKey) {
-    InitModifierNames(api_);
+    names_ = ReadModifierNames(api_);
     struct Case {
         std::uint32_t hotKey;
         const char* text;
@@ -49,7 +35,7 @@ TEST_F(HotKeyText, NamesModifiersInFixedOrderThenTheKey) {
         {0x4174, "Ctrl+F5"},  // only the low 8 bits name the key
         {0xBA, ";"},
     };
-    for (const Case& c : cases) EXPECT_EQ(HotKeyToText(api_, c.hotKey), c.text) << c.hotKey;
+    for (const Case& c : cases) EXPECT_EQ(HotKeyToText(api_, names_, c.hotKey), c.text) << c.hotKey;
 }
 
 TEST_F(HotKeyText, NavigationKeysAreNamedAsExtendedKeys) {
@@ -64,13 +50,13 @@ TEST_F(HotKeyText, NavigationKeysAreNamedAsExtendedKeys) {
         {0x2D, "Insert"},  {0x2E, "Delete"},    {0x60, "Num 0"},  {0x69, "Num 9"},
         {0x6E, "Num Del"},
     };
-    for (const Case& c : cases) EXPECT_EQ(HotKeyToText(api_, c.hotKey), c.text) << c.hotKey;
+    for (const Case& c : cases) EXPECT_EQ(HotKeyToText(api_, names_, c.hotKey), c.text) << c.hotKey;
 
     api_.calls.clear();
-    HotKeyToText(api_, 0x2D);
+    HotKeyToText(api_, names_, 0x2D);
     EXPECT_EQ(api_.calls, (std::vector<std::string>{"MapVirtualKey 45 0 = 82", "GetKeyNameText 22151168 = Insert"}));
     api_.calls.clear();
-    HotKeyToText(api_, 0x2C);  // Print Screen lies between them but is not extended
+    HotKeyToText(api_, names_, 0x2C);  // Print Screen lies between them but is not extended
     EXPECT_EQ(api_.calls, (std::vector<std::string>{"MapVirtualKey 44 0 = 84", "GetKeyNameText 5505024 = Sys Req"}));
 }
 
@@ -78,22 +64,22 @@ TEST_F(HotKeyText, KeyWithoutScanCodeHasNoName) {
     // A key data of 0 is never looked up, whatever the platform would say.
     api_.SetKeyNameForData(0, "Bogus");
     api_.calls.clear();
-    EXPECT_EQ(HotKeyToText(api_, 0x4007), "Ctrl+");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x4007), "Ctrl+");
     EXPECT_EQ(api_.calls, (std::vector<std::string>{"MapVirtualKey 7 0 = 0"}));
 }
 
 TEST_F(HotKeyText, MultimediaKeysFallBackToTheTableForShortNames) {
     // Browser Back has no platform name; Volume Mute shares its scan code with D.
-    EXPECT_EQ(HotKeyToText(api_, 0x40A6), "Ctrl+Browser Back");
-    EXPECT_EQ(HotKeyToText(api_, 0xAD), "Volume Mute");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x40A6), "Ctrl+Browser Back");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0xAD), "Volume Mute");
     // A name of two characters or more is the platform's.
     api_.SetKeyName(0xAF, 0x7E, "Lauter");
-    EXPECT_EQ(HotKeyToText(api_, 0xAF), "Lauter");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0xAF), "Lauter");
     api_.SetKeyName(0xB0, 0x7D, "Nx");
-    EXPECT_EQ(HotKeyToText(api_, 0xB0), "Nx");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0xB0), "Nx");
     // Outside the table a one-character name stays.
-    EXPECT_EQ(HotKeyToText(api_, 'X'), "X");
-    EXPECT_EQ(HotKeyToText(api_, 0xB8), "");
+    EXPECT_EQ(HotKeyToText(api_, names_, 'X'), "X");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0xB8), "");
 }
 
 TEST(MultimediaKeys, CoverExactlyA6ToB7) {
@@ -111,13 +97,13 @@ TEST(MultimediaKeys, CoverExactlyA6ToB7) {
 
 TEST_F(HotKeyText, ModifierNamesComeFromThePlatform) {
     api_.UseGermanModifierNames();
-    InitModifierNames(api_);
-    EXPECT_EQ(ModifierNames[0], "UMSCHALT");
-    EXPECT_EQ(ModifierNames[1], "STRG");
-    EXPECT_EQ(ModifierNames[2], "ALT");
-    EXPECT_EQ(ModifierNames[3], "WIN");
-    EXPECT_EQ(HotKeyToText(api_, 0x14058), "STRG+WIN+X");
-    EXPECT_EQ(HotKeyToText(api_, 0xA074), "UMSCHALT+ALT+F5");
+    names_ = ReadModifierNames(api_);
+    EXPECT_EQ(names_.shift, "UMSCHALT");
+    EXPECT_EQ(names_.ctrl, "STRG");
+    EXPECT_EQ(names_.alt, "ALT");
+    EXPECT_EQ(names_.win, "WIN");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x14058), "STRG+WIN+X");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0xA074), "UMSCHALT+ALT+F5");
 }
 
 TEST_F(HotKeyText, WinIsCapitalisedOnlyWhenAltIsAllCapitals) {
@@ -129,22 +115,22 @@ TEST_F(HotKeyText, WinIsCapitalisedOnlyWhenAltIsAllCapitals) {
     };
     for (const Case& c : cases) {
         api_.SetKeyName(0x12, 0x38, c.altName);
-        InitModifierNames(api_);
-        EXPECT_EQ(ModifierNames[2], c.altName);
-        EXPECT_EQ(ModifierNames[3], c.winName) << c.altName;
+        names_ = ReadModifierNames(api_);
+        EXPECT_EQ(names_.alt, c.altName);
+        EXPECT_EQ(names_.win, c.winName) << c.altName;
     }
     // Wine's names: mixed case keeps "Win".
     api_.SetKeyName(0x11, 0x1D, "Control");
     api_.SetKeyName(0x12, 0x38, "Alt");
-    InitModifierNames(api_);
-    EXPECT_EQ(HotKeyToText(api_, 0x1C041), "Control+Alt+Win+A");
+    names_ = ReadModifierNames(api_);
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x1C041), "Control+Alt+Win+A");
 }
 
 TEST_F(HotKeyText, EmptyPlatformNamesAreTakenAsTheyAre) {
     api_.SetScanCode(0x11, 0);  // Ctrl without a name
-    InitModifierNames(api_);
-    EXPECT_EQ(ModifierNames[1], "");
-    EXPECT_EQ(HotKeyToText(api_, 0x6058), "+Shift+X");
+    names_ = ReadModifierNames(api_);
+    EXPECT_EQ(names_.ctrl, "");
+    EXPECT_EQ(HotKeyToText(api_, names_, 0x6058), "+Shift+X");
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 
 #include "hotkeys/KVKeyHook.h"
 #include "platform/fake/FakeHotKeyApi.h"
+#include "support/Shortcuts.h"
 
 namespace kv {
 namespace {
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692;
 constexpr std::uint32_t kAltF4 = 0x8073;
 constexpr std::uint32_t kWinE = 0x10045;
 constexpr unsigned kCtrlShift = kModControl | kModShift;

@@ -1,49 +1,18 @@
 #pragma once
-// Shared pieces of the model tests: a temporary folder with real files, and a
-// registrar that behaves like the hotkey component.
+// Shared pieces of the model tests: a registrar that behaves like the hotkey
+// component, and records in the writer's form. Real files come from
+// tests/support.
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
-#include <stdexcept>
 #include <string>
 
 #include "model/ListFile.h"
+#include "support/TestFiles.h"
 
 namespace kv {
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kv-model-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-
-private:
-    std::string path_;
-};
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << bytes;
-}
-
-inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
 // Hands out firstId, firstId + 1, ... and refuses a shortcut that is already
 // registered, or one that "another program" holds.

@@ -19,28 +19,25 @@
 #include "platform/fake/FakeSystem.h"
 #include "platform/fake/FakeTopLevelWindows.h"
 #include "runner/MacroRunner.h"
+#include "support/Shortcuts.h"
+#include "support/TestFiles.h"
 
 namespace kv {
 
 constexpr unsigned kCtrlShift = kModControl | kModShift;
 constexpr unsigned kVkF5 = 0x74, kVkF6 = 0x75, kVkF7 = 0x76;
-constexpr std::uint32_t kCtrlShiftF5 = 24692, kCtrlShiftF6 = 24693, kCtrlShiftF7 = 24694;
 
 class RunnerFixture : public ::testing::Test {
 protected:
     RunnerFixture() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kv-runner-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        folder = pattern;
-        listPath = folder + "/macrolist.lis";
+        folder = temp_.Path();
+        listPath = temp_.File("macrolist.lis");
         runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
         runner->owner = 0x1234;
         binding = std::make_unique<TMacroBinding>(hotkeys, *runner, listPath);
     }
     ~RunnerFixture() override {
         binding.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
     void WriteList(const std::string& text) {
@@ -58,6 +55,7 @@ protected:
         return slot;
     }
 
+    TempFolder temp_{"kv-runner"};
     FakeHotKeyApi hotkeys;
     FakeMessageLoop loop;
     FakeShell shell;

@@ -20,26 +20,23 @@
 #include "runner/MacroRunner.h"
 #include "uilogic/EditorChecks.h"
 #include "uilogic/EditorCommit.h"
+#include "support/Shortcuts.h"
+#include "support/TestFiles.h"
 
 namespace kv {
 namespace {
 
-constexpr std::uint32_t kCtrlShiftF5 = 24692, kCtrlShiftF6 = 24693;
 constexpr unsigned kCtrlShift = kModControl | kModShift;
 
 class EditorCommit : public ::testing::Test {
 protected:
     EditorCommit() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kv-editor-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        folder = pattern;
+        folder = temp_.Path();
         runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
         binding = std::make_unique<TMacroBinding>(api, *runner, folder + "/macrolist.lis");
     }
     ~EditorCommit() override {
         binding.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
     }
 
     std::string ListFile() const {
@@ -57,7 +54,7 @@ protected:
         return r;
     }
     int Store(const CommitRequest& r) {
-        CommitOutcome out = CommitMacro(r, *binding, api);
+        CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
         EXPECT_TRUE(out.stored) << out.refusal.text;
         binding->MemToFile();
         return out.slot;
@@ -75,8 +72,10 @@ protected:
         return r;
     }
 
+    TempFolder temp_{"kv-editor"};
     std::string folder;
     FakeHotKeyApi api;
+    ModifierNames modifierNames;  // the defaults: Ctrl, Shift, Alt, Win
     FakeMessageLoop loop;
     FakeShell shell;
     FakeInput input;
@@ -112,7 +111,7 @@ TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
         r.page = c.page;
         c.fill(r.pages);
         r.description = "My macro";
-        CommitOutcome out = CommitMacro(r, *binding, api);
+        CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
         ASSERT_TRUE(out.stored) << c.kind << ": " << out.refusal.text;
         binding->MemToFile();
 
@@ -131,7 +130,7 @@ TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
 
 TEST_F(EditorCommit, NoKeyChosenIsAWarningAndChangesNothing) {
     CommitRequest r = NewProgram(0);
-    CommitOutcome out = CommitMacro(r, *binding, api);
+    CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(out.refusal.text, "No hotkey specified.");
     EXPECT_EQ(out.refusal.icon, MessageIcon::Warning);
@@ -140,7 +139,7 @@ TEST_F(EditorCommit, NoKeyChosenIsAWarningAndChangesNothing) {
 
 TEST_F(EditorCommit, TakenShortcutIsRefusedWithItsText) {
     api.TakeByAnotherProgram(kCtrlShift, 0x74);
-    CommitOutcome out = CommitMacro(NewProgram(), *binding, api);
+    CommitOutcome out = CommitMacro(NewProgram(), *binding, api, modifierNames);
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(out.refusal.text,
               "Ctrl+Shift+F5 is already using. Please select another hotkey.\n"
@@ -152,7 +151,7 @@ TEST_F(EditorCommit, TakenShortcutIsRefusedWithItsText) {
 
 TEST_F(EditorCommit, ShortcutOfAnotherMacroIsRefused) {
     Store(NewProgram());
-    CommitOutcome out = CommitMacro(NewProgram(), *binding, api);
+    CommitOutcome out = CommitMacro(NewProgram(), *binding, api, modifierNames);
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(binding->table.MacroCount, 1);
 }
@@ -180,7 +179,7 @@ TEST_F(EditorCommit, RefusalsOfContentComeBeforeAnythingChanges) {
     for (const auto& c : cases) {
         CommitRequest r = NewProgram();
         c.change(r);
-        CommitOutcome out = CommitMacro(r, *binding, api);
+        CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
         EXPECT_FALSE(out.stored) << c.name;
         EXPECT_NE(out.refusal.text.find(c.names), std::string::npos) << c.name << ": " << out.refusal.text;
         EXPECT_EQ(out.refusal.icon, MessageIcon::Warning) << c.name;
@@ -199,7 +198,7 @@ TEST_F(EditorCommit, LineBreaksOfTheDescriptionAreStoredAsSpaces) {
 
 TEST_F(EditorCommit, FullTableRefusesANewMacroButStillEditsOne) {
     binding->table.MacroCount = kMaxMacros;
-    CommitOutcome out = CommitMacro(NewProgram(), *binding, api);
+    CommitOutcome out = CommitMacro(NewProgram(), *binding, api, modifierNames);
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(out.refusal.text, kTableFullMessage);
     EXPECT_EQ(binding->table.MacroCount, kMaxMacros);
@@ -208,7 +207,7 @@ TEST_F(EditorCommit, FullTableRefusesANewMacroButStillEditsOne) {
     binding->table.EditIndex = 999;
     CommitRequest edit = NewProgram(kCtrlShiftF6);
     edit.editMode = true;
-    out = CommitMacro(edit, *binding, api);
+    out = CommitMacro(edit, *binding, api, modifierNames);
     EXPECT_TRUE(out.stored) << out.refusal.text;
     EXPECT_EQ(out.slot, 999);
 }
@@ -219,7 +218,7 @@ TEST_F(EditorCommit, EditingWithTheSameShortcutSucceedsAndKeepsTheSlot) {
     CommitRequest r = EditOf(0);
     r.pages.lsbRunList.push_back("C:\\Tools\\second.exe");
     r.description = "changed";
-    CommitOutcome out = CommitMacro(r, *binding, api);
+    CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
     ASSERT_TRUE(out.stored) << out.refusal.text;
     EXPECT_EQ(out.slot, 0);
     EXPECT_EQ(binding->table.MacroCount, 2);
@@ -235,7 +234,7 @@ TEST_F(EditorCommit, EditingToAnotherFreeShortcutReleasesTheOldOne) {
     Store(NewProgram());
     CommitRequest r = EditOf(0);
     r.hotKey = kCtrlShiftF6;
-    ASSERT_TRUE(CommitMacro(r, *binding, api).stored);
+    ASSERT_TRUE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_FALSE(api.IsRegistered(kCtrlShift, 0x74));
     EXPECT_TRUE(api.IsRegistered(kCtrlShift, 0x75));
     EXPECT_EQ(binding->KVKeyHook1.Records().size(), 1u);
@@ -249,7 +248,7 @@ TEST_F(EditorCommit, RefusedEditKeepsTheOldRegistration) {
     api.TakeByAnotherProgram(kCtrlShift, 0x75);
     CommitRequest r = EditOf(0);
     r.hotKey = kCtrlShiftF6;
-    CommitOutcome out = CommitMacro(r, *binding, api);
+    CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(out.refusal.text,
               "Ctrl+Shift+F6 is already using. Please select another hotkey.\n"
@@ -264,7 +263,7 @@ TEST_F(EditorCommit, RefusedEditKeepsTheOldRegistration) {
     // A refusal of the content leaves it working too.
     r = EditOf(0);
     r.pages.lsbRunList = {"a|b"};
-    EXPECT_FALSE(CommitMacro(r, *binding, api).stored);
+    EXPECT_FALSE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 0));
 }
 
@@ -277,7 +276,7 @@ TEST_F(EditorCommit, EditingAnUnregisteredDuplicateLeavesTheOtherMacroAlone) {
     EXPECT_FALSE(SlotOwnsRegistration(*binding, 1));
 
     CommitRequest r = EditOf(1);
-    CommitOutcome out = CommitMacro(r, *binding, api);
+    CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
     EXPECT_FALSE(out.stored);
     EXPECT_EQ(out.refusal.text,
               "Ctrl+Shift+F5 is already using. Please select another hotkey.\n"
@@ -285,7 +284,7 @@ TEST_F(EditorCommit, EditingAnUnregisteredDuplicateLeavesTheOtherMacroAlone) {
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 0));
 
     r.hotKey = kCtrlShiftF6;
-    ASSERT_TRUE(CommitMacro(r, *binding, api).stored);
+    ASSERT_TRUE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 0));
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 1));
 }
@@ -296,13 +295,13 @@ TEST_F(EditorCommit, OpenedWindowAndSystemActionsKeepTheirKind) {
 
     CommitRequest w = EditOf(0);
     EXPECT_EQ(w.page, pgWindowActions);
-    ASSERT_TRUE(CommitMacro(w, *binding, api).stored);
+    ASSERT_TRUE(CommitMacro(w, *binding, api, modifierNames).stored);
     EXPECT_EQ(binding->table.Macros[0].ActionKind, "WINACT");
     EXPECT_EQ(binding->table.Macros[0].ActionData, "Restore all Windows");
 
     CommitRequest m = EditOf(1);
     m.pages.cbConfirm = true;
-    ASSERT_TRUE(CommitMacro(m, *binding, api).stored);
+    ASSERT_TRUE(CommitMacro(m, *binding, api, modifierNames).stored);
     EXPECT_EQ(binding->table.Macros[1].ActionKind, "MISCEL");
     EXPECT_EQ(binding->table.Macros[1].ActionData, "Shut down Windows|-1");
 }
@@ -313,7 +312,7 @@ TEST_F(EditorCommit, ChoosingAnotherCategoryInEditModeReplacesKindAndPayload) {
     r.page = pgScreenCapture;
     r.pages.txSSPath = "D:\\Shots";
     r.pages.cbFormat = kJpeg;
-    ASSERT_TRUE(CommitMacro(r, *binding, api).stored);
+    ASSERT_TRUE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_EQ(binding->table.Macros[0].ActionKind, "SCRCAP");
     EXPECT_EQ(binding->table.Macros[0].ActionData, "D:\\Shots|JPEG");
 }
@@ -321,27 +320,27 @@ TEST_F(EditorCommit, ChoosingAnotherCategoryInEditModeReplacesKindAndPayload) {
 TEST_F(EditorCommit, WinIsKeptWhenAnOpenedShortcutHasIt) {
     binding->AddNewHotkey(0x10045, "RUNPRG", "a.exe", "", false);
     CommitRequest r = EditOf(0);
-    ASSERT_TRUE(CommitMacro(r, *binding, api).stored);
+    ASSERT_TRUE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_EQ(binding->table.Macros[0].HotKey, 0x10045u);
     EXPECT_TRUE(api.IsRegistered(kModWin, 0x45));
 }
 
 TEST_F(EditorCommit, CheckAvailabilityTextsAndIcons) {
-    Notice free = CheckAvailability(api, kCtrlShiftF5, binding->table);
+    Notice free = CheckAvailability(api, modifierNames, kCtrlShiftF5, binding->table);
     EXPECT_EQ(free.text, "Ctrl+Shift+F5 is available for registration.");
     EXPECT_EQ(free.icon, MessageIcon::Information);
     EXPECT_TRUE(api.Registrations().empty());  // the probe leaves nothing behind
 
     Store(NewProgram());
-    Notice taken = CheckAvailability(api, kCtrlShiftF5, binding->table);
+    Notice taken = CheckAvailability(api, modifierNames, kCtrlShiftF5, binding->table);
     EXPECT_EQ(taken.text, "Ctrl+Shift+F5 is NOT available for registration.\n"
                           "Ctrl+Shift+F5 is used by the macro \"Open notes\".");
 
-    Notice none = CheckAvailability(api, 0, binding->table);
+    Notice none = CheckAvailability(api, modifierNames, 0, binding->table);
     EXPECT_EQ(none.text, " doesn't appear to be a hotkey.");
     EXPECT_EQ(none.icon, MessageIcon::Warning);
 
-    EXPECT_EQ(CheckAvailability(api, 0x74, binding->table).text, "F5 is available for registration.");
+    EXPECT_EQ(CheckAvailability(api, modifierNames, 0x74, binding->table).text, "F5 is available for registration.");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // Pictures of the editor's pages, the special-key picker and the About box
 // for the user guide. Runs only when KV_SCREENSHOT_DIR names a folder
-// (scripts/screenshots-editor sets it); each window is shown on the screen and
+// (tools/screenshots/render-editor sets it); each window is shown on the screen and
 // copied from it into <name>.bmp there.
 #include "editor_support.h"
 
@@ -52,6 +52,8 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
 
 class EditorScreenshots : public MainWindowFixture {
 protected:
+    EditorScreenshots() { formPrompts_ = &prompts_; }
+
     void SetUp() override {
         const char* dir = std::getenv("KV_SCREENSHOT_DIR");
         if (!dir || !*dir) GTEST_SKIP() << "KV_SCREENSHOT_DIR is not set";
