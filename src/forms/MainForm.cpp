@@ -437,7 +437,7 @@ void TfrmKeyvaneMain::Export1Click() {
 }
 
 void TfrmKeyvaneMain::btnSettingsClick() {
-    TfrmSettings settings(Handle(), font_.Get());
+    TfrmSettings settings(Handle());
     settings.ShowModal(loop_);
 }
 

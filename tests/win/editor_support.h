@@ -22,6 +22,7 @@ struct Asked {
     std::string caption;
     MessageIcon icon = MessageIcon::None;
     FileDialogOptions file;
+    bool defaultNo = false;  // of a question
 };
 
 // Answers every prompt at once from its queues (Cancel or No when a queue is
@@ -34,8 +35,8 @@ public:
     void Message(HWND, const std::string& text, const std::string& caption, MessageIcon icon) override {
         asked.push_back({"message", text, caption, icon, {}});
     }
-    bool Confirm(HWND, const std::string& text, const std::string& caption) override {
-        asked.push_back({"confirm", text, caption, MessageIcon::Question, {}});
+    bool Confirm(HWND, const std::string& text, const std::string& caption, bool defaultNo) override {
+        asked.push_back({"confirm", text, caption, MessageIcon::Question, {}, defaultNo});
         return Next(confirmAnswers, false);
     }
     std::string InputBox(HWND, const std::string& caption, const std::string& prompt,
