@@ -2,6 +2,7 @@
 
 #include "forms/EditorPictures.h"
 #include "uilogic/WebLinks.h"
+#include "wingui/ModalForm.h"
 
 namespace kv {
 
@@ -49,7 +50,8 @@ LRESULT CALLBACK LinkKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
             break;
         case WM_PAINT:
             // An owner-drawn picture draws its own focus rectangle.
-            if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW && GetFocus() == hwnd && !(SendMessageA(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+            if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW && GetFocus() == hwnd &&
+                !KeyboardCueHidden(hwnd, UISF_HIDEFOCUS)) {
                 const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
                 HDC dc = GetDC(hwnd);
                 RECT rc;
@@ -128,7 +130,7 @@ LRESULT TfrmAbout::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (item->hwndItem == donatePicture.Handle()) {
                 DrawDonatePicture(item->hDC, item->rcItem, Dpi());
                 if ((item->itemState & ODS_FOCUS) || GetFocus() == item->hwndItem) {
-                    if (!(SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS)) {
+                    if (!KeyboardCueHidden(Handle(), UISF_HIDEFOCUS)) {
                         RECT focus = item->rcItem;
                         InflateRect(&focus, -2, -2);
                         DrawFocusRect(item->hDC, &focus);

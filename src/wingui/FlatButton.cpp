@@ -1,5 +1,6 @@
 #include "wingui/FlatButton.h"
 
+#include "wingui/ModalForm.h"
 #include "wingui/Win.h"
 
 namespace kv {
@@ -177,8 +178,7 @@ void FlatButton::Paint(HDC dc) {
     const bool enabled = IsWindowEnabled(Handle()) != FALSE;
     PaintImage(dc, rc, sunken, enabled);
     PaintCaption(dc, rc, sunken, enabled);
-    const LRESULT cues = SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0);
-    if (GetFocus() == Handle() && !(cues & UISF_HIDEFOCUS)) {
+    if (GetFocus() == Handle() && !KeyboardCueHidden(Handle(), UISF_HIDEFOCUS)) {
         RECT focus = rc;
         InflateRect(&focus, -2, -2);
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -208,7 +208,7 @@ void FlatButton::PaintCaption(HDC dc, const RECT& rc, bool sunken, bool enabled)
     SetBkMode(dc, TRANSPARENT);
     RECT text = rc;
     if (sunken) OffsetRect(&text, 1, 1);
-    const bool hideAccel = (SendMessageA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) != 0;
+    const bool hideAccel = KeyboardCueHidden(Handle(), UISF_HIDEACCEL);
     const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hideAccel ? DT_HIDEPREFIX : 0);
     if (enabled) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));

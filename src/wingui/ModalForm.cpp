@@ -34,6 +34,17 @@ bool IsComboBox(HWND hwnd) {
     return lstrcmpiA(name, "ComboBox") == 0;
 }
 
+// The caption without its accelerator mark ("&&", a literal "&", stays).
+std::string WithoutAccelerator(const std::string& text) {
+    std::string plain;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size() && text[i + 1] != '&') continue;
+        plain += text[i];
+        if (text[i] == '&') plain += text[++i];
+    }
+    return plain;
+}
+
 }  // namespace
 
 int WindowDpi(HWND hwnd) {
@@ -62,6 +73,33 @@ void ModalForm::HideKeyboardCues() {
     // The focus rectangles and the accelerators' underlines stay hidden
     // until the keyboard is used (the message loop shows them on Tab or Alt).
     SendMessageA(Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+    if (DefWindowProcA(Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEACCEL) return;
+    // A platform that keeps no such state (Wine) draws every "&" of a
+    // caption underlined: the captions lose their "&" until the keyboard is
+    // used; Alt shows them again before its letter is looked up.
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string text = WindowText(child);
+        const std::string plain = WithoutAccelerator(text);
+        if (plain == text) continue;
+        accelTexts_.push_back({child, text});
+        SetWindowTextA(child, plain.c_str());
+    }
+}
+
+void ModalForm::ChangeKeyboardCues(int action, UINT cues) {
+    const UINT before = hiddenCues_;
+    if (action == UIS_SET) hiddenCues_ |= cues;
+    if (action == UIS_CLEAR) hiddenCues_ &= ~cues;
+    if ((before & UISF_HIDEACCEL) && !(hiddenCues_ & UISF_HIDEACCEL)) {
+        for (const auto& [control, text] : accelTexts_) {
+            if (IsWindow(control)) SetWindowTextA(control, text.c_str());
+        }
+        accelTexts_.clear();
+    }
+    if (before == hiddenCues_) return;
+    for (HWND child = GetWindow(Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        InvalidateRect(child, nullptr, TRUE);
+    }
 }
 
 OwnedFont ModalForm::MakeFormFont(const FontArgs& args) const {
@@ -212,6 +250,11 @@ LRESULT ModalForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_CHANGEUISTATE:
+            ChangeKeyboardCues(LOWORD(wParam), HIWORD(wParam));
+            break;  // the platform passes it on to the controls
+        case WM_QUERYUISTATE:
+            return hiddenCues_;
         case WM_DPICHANGED:
             ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
             return 0;

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/Win32MessageLoop.h"
@@ -118,6 +119,7 @@ private:
     void RememberPlacements();
     void MoveToFirstFocus();
     void HideKeyboardCues();
+    void ChangeKeyboardCues(int action, UINT cues);
 
     ModalFormArgs args_;
     int dpi_ = 96;
@@ -129,7 +131,17 @@ private:
     HWND lastFocus_ = nullptr;
     bool closed_ = false;
     bool running_ = false;
+    // UISF_HIDEFOCUS and UISF_HIDEACCEL while the keyboard is not in use.
+    UINT hiddenCues_ = 0;
+    // The captions with their "&", where the platform keeps no cue state.
+    std::vector<std::pair<HWND, std::string>> accelTexts_;
 };
+
+// Whether the form's keyboard cues are hidden (cue: UISF_HIDEFOCUS or
+// UISF_HIDEACCEL), for the controls that draw them.
+inline bool KeyboardCueHidden(HWND control, UINT cue) {
+    return (SendMessageA(GetAncestor(control, GA_ROOT), WM_QUERYUISTATE, 0, 0) & cue) != 0;
+}
 
 // The dpi of the screen a window is on (the system's dpi where the platform
 // cannot tell).
