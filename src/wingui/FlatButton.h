@@ -28,6 +28,7 @@ public:
 
     // Swaps the image list (after a change of dpi); the caller owns it.
     void SetImages(HIMAGELIST images);
+    HIMAGELIST Images() const { return images_; }
 
 protected:
     struct Look {

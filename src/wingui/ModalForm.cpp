@@ -196,10 +196,14 @@ void ModalForm::ApplyDpi(int dpi, const RECT* suggested) {
         MoveWindow(p.control, MulDiv(b.left, dpi, baseDpi_), MulDiv(b.top, dpi, baseDpi_),
                    MulDiv(b.right - b.left, dpi, baseDpi_), MulDiv(b.bottom - b.top, dpi, baseDpi_), FALSE);
     }
-    const SIZE size = args_.outerSize ? SIZE{Scale(args_.width, dpi), Scale(args_.height, dpi)}
-                                      : OuterSize(Scale(args_.width, dpi), Scale(args_.height, dpi), dpi);
-    RECT now;
+    RECT now, client;
     GetWindowRect(Handle(), &now);
+    GetClientRect(Handle(), &client);
+    // The frame as the window has it now, at the new dpi, around the client
+    // area the form asks for.
+    const SIZE size = args_.outerSize ? SIZE{Scale(args_.width, dpi), Scale(args_.height, dpi)}
+                                      : SIZE{Scale(args_.width, dpi) + (now.right - now.left) - client.right,
+                                             Scale(args_.height, dpi) + (now.bottom - now.top) - client.bottom};
     const POINT at = suggested ? POINT{suggested->left, suggested->top} : POINT{now.left, now.top};
     SetWindowPos(Handle(), nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
     OnDpiChanged();
