@@ -3,14 +3,11 @@
 // control that has the focus as the keyboard would deliver them.
 #include "editor_support.h"
 
-#include "hotkeys/HotKeyText.h"
-#include "platform/win32/Win32HotKeyApi.h"
-
 namespace kv {
 namespace editor_test {
 namespace {
 
-class EditorKeyboardTest : public MainWindowFixture {
+class EditorKeyboardTest : public EditorTest {
 protected:
     // A new editor shown as New shows it, with the focus on its first control.
     TfrmAdd& ShownEditor() {
@@ -84,10 +81,6 @@ protected:
     }
     static bool CuesHidden(HWND control, UINT cue) { return KeyboardCueHidden(control, cue); }
 
-    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, hotKey); }
-
-    Win32HotKeyApi api_;
-    ScriptedPrompts prompts_;
 };
 
 TEST_F(EditorKeyboardTest, FilledAndCommittedWithKeysOnly) {

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "forms/EditorForm.h"
+#include "hotkeys/HotKeyText.h"
+#include "platform/win32/Win32HotKeyApi.h"
 #include "wingui/Prompts.h"
 
 namespace kv {
@@ -125,10 +128,49 @@ inline void Pick(HWND combo, int index) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
+// A caption as it reads on the screen: without its accelerator's "&".
+inline std::string Caption(const TControl& control) {
+    std::string text = control.Text();
+    const std::size_t mark = text.find('&');
+    if (mark != std::string::npos) text.erase(mark, 1);
+    return text;
+}
+
 // Characters typed into a control.
 inline void Type(HWND control, const std::string& text) {
     for (char c : text) SendMessageA(control, WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
 }
+
+// The main window with an editor made through it, and prompts that answer
+// from a script.
+class EditorTest : public MainWindowFixture {
+protected:
+    // A new editor as New opens it, not yet shown.
+    TfrmAdd& NewEditor() { return form_->CreateEditor(false); }
+
+    // Ctrl+Shift with the key of code vk, through the controls.
+    static void ChooseShortcut(TfrmAdd& editor, unsigned modifiers, unsigned vk) {
+        auto set = [](TCheckBox& box, bool on) {
+            if (box.Checked() != on) Click(box.Handle());
+        };
+        set(editor.ctrlBox, (modifiers & kModControl) != 0);
+        set(editor.shiftBox, (modifiers & kModShift) != 0);
+        set(editor.altBox, (modifiers & kModAlt) != 0);
+        const std::vector<TPotentialKey>& keys = editor.PotentialKeys();
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (keys[i].Key == vk) {
+                editor.keyCombo.SetItemIndex(int(i));
+                return;
+            }
+        }
+        ADD_FAILURE() << "no candidate key " << vk;
+    }
+
+    std::string Text(std::uint32_t hotKey) { return HotKeyToText(api_, hotKey); }
+
+    Win32HotKeyApi api_;
+    ScriptedPrompts prompts_;
+};
 
 }  // namespace editor_test
 }  // namespace kv
