@@ -19,55 +19,10 @@ protected:
         return editor;
     }
 
-    HWND Target() {
-        const HWND focus = GetFocus();
-        return focus ? focus : form_->frmAdd->Handle();
-    }
-
-    // One key down and up, with Shift held when shift is set.
-    void Key(WORD vk, bool shift = false) {
-        BYTE state[256] = {};
-        GetKeyboardState(state);
-        state[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(state);
-        const LPARAM scan = LPARAM(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
-        PostMessageA(Target(), WM_KEYDOWN, vk, scan | 1);
-        Pump(3);
-        PostMessageA(Target(), WM_KEYUP, vk, scan | 1 | (LPARAM(3) << 30));
-        Pump(3);
-        state[VK_SHIFT] = 0;
-        SetKeyboardState(state);
-    }
-    void Tab(int times = 1) {
-        for (int i = 0; i < times; ++i) Key(VK_TAB);
-    }
-    // Alt+letter, as the keyboard delivers it: Alt goes down, then the
-    // letter, which TranslateMessage turns into a system character.
-    void Alt(char letter) {
-        BYTE state[256] = {};
-        GetKeyboardState(state);
-        state[VK_MENU] = 0x80;
-        SetKeyboardState(state);
-        const LPARAM altDown = LPARAM(1) << 29;
-        const WORD vk = WORD(VkKeyScanA(letter) & 0xFF);
-        const LPARAM scan = LPARAM(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
-        PostMessageA(Target(), WM_SYSKEYDOWN, VK_MENU, altDown | 1);
-        Pump(2);
-        PostMessageA(Target(), WM_SYSKEYDOWN, vk, altDown | scan | 1);
-        Pump(3);
-        PostMessageA(Target(), WM_SYSKEYUP, vk, altDown | scan | 1 | (LPARAM(3) << 30));
-        Pump(2);
-        state[VK_MENU] = 0;
-        SetKeyboardState(state);
-        PostMessageA(Target(), WM_KEYUP, VK_MENU, 1 | (LPARAM(3) << 30));
-        Pump(2);
-    }
-    void TypeText(const std::string& text) {
-        for (char c : text) {
-            PostMessageA(Target(), WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
-            Pump(1);
-        }
-    }
+    void Key(WORD vk, bool shift = false) { keys_.Key(vk, shift); }
+    void Tab(int times = 1) { keys_.Tab(times); }
+    void Alt(char letter) { keys_.Alt(letter); }
+    void TypeText(const std::string& text) { keys_.Type(text); }
     // The tab stops in tab order, from the first control round to it again.
     std::vector<HWND> TabCycle(TfrmAdd& editor) {
         std::vector<HWND> seen;
@@ -81,6 +36,7 @@ protected:
     }
     static bool CuesHidden(HWND control, UINT cue) { return KeyboardCueHidden(control, cue); }
 
+    Keyboard keys_{loop_, [this] { return form_->frmAdd ? form_->frmAdd->Handle() : nullptr; }};
 };
 
 TEST_F(EditorKeyboardTest, FilledAndCommittedWithKeysOnly) {

@@ -128,6 +128,71 @@ inline void Pick(HWND combo, int index) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
+// Keys as the keyboard delivers them, posted to the control that has the
+// focus (else to the window fallback gives) and each followed by passes of
+// the program's own message loop, so that IsDialogMessage sees them.
+class Keyboard {
+public:
+    Keyboard(Win32MessageLoop& loop, std::function<HWND()> fallback) : loop_(loop), fallback_(std::move(fallback)) {}
+
+    // One key down and up, with Shift held when shift is set.
+    void Key(WORD vk, bool shift = false) {
+        SetKeyState(VK_SHIFT, shift);
+        const LPARAM scan = LPARAM(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageA(Target(), WM_KEYDOWN, vk, scan | 1);
+        Pump(3);
+        PostMessageA(Target(), WM_KEYUP, vk, scan | 1 | kReleased);
+        Pump(3);
+        SetKeyState(VK_SHIFT, false);
+    }
+    void Tab(int times = 1) {
+        for (int i = 0; i < times; ++i) Key(VK_TAB);
+    }
+    // Alt+letter: Alt goes down, then the letter, which TranslateMessage
+    // turns into a system character.
+    void Alt(char letter) {
+        SetKeyState(VK_MENU, true);
+        const LPARAM altDown = LPARAM(1) << 29;
+        const WORD vk = WORD(VkKeyScanA(letter) & 0xFF);
+        const LPARAM scan = LPARAM(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageA(Target(), WM_SYSKEYDOWN, VK_MENU, altDown | 1);
+        Pump(2);
+        PostMessageA(Target(), WM_SYSKEYDOWN, vk, altDown | scan | 1);
+        Pump(3);
+        PostMessageA(Target(), WM_SYSKEYUP, vk, altDown | scan | 1 | kReleased);
+        Pump(2);
+        SetKeyState(VK_MENU, false);
+        PostMessageA(Target(), WM_KEYUP, VK_MENU, 1 | kReleased);
+        Pump(2);
+    }
+    void Type(const std::string& text) {
+        for (char c : text) {
+            PostMessageA(Target(), WM_CHAR, WPARAM(static_cast<unsigned char>(c)), 1);
+            Pump(1);
+        }
+    }
+
+private:
+    static constexpr LPARAM kReleased = LPARAM(3) << 30;
+
+    HWND Target() {
+        const HWND focus = GetFocus();
+        return focus ? focus : fallback_();
+    }
+    void Pump(int passes) {
+        for (int i = 0; i < passes; ++i) loop_.ProcessMessages();
+    }
+    static void SetKeyState(int vk, bool down) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[vk] = down ? 0x80 : 0;
+        SetKeyboardState(state);
+    }
+
+    Win32MessageLoop& loop_;
+    std::function<HWND()> fallback_;
+};
+
 // A caption as it reads on the screen: without its accelerator's "&".
 inline std::string Caption(const TControl& control) {
     std::string text = control.Text();
