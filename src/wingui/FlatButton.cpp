@@ -94,6 +94,14 @@ LRESULT FlatButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_);
+        case WM_SETTEXT: {
+            // The caption follows the window text (the modal form takes the
+            // accelerator's "&" out and puts it back).
+            const LRESULT result = Window::WndProc(msg, wParam, lParam);
+            caption_ = lParam ? reinterpret_cast<const char*>(lParam) : "";
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return result;
+        }
         case WM_ENABLE:
         case WM_SETFOCUS:
             InvalidateRect(Handle(), nullptr, TRUE);

@@ -72,6 +72,10 @@ public:
     void Close();
     bool Closed() const { return closed_; }
 
+    // Hides the focus rectangles and the accelerators' underlines until the
+    // keyboard is used; each modal run starts so.
+    void HideKeyboardCues();
+
     int Dpi() const { return dpi_; }
     // The form's font, Tahoma 8 points at its dpi.
     HFONT Font() const { return fonts_.front().font.Get(); }
@@ -118,7 +122,6 @@ private:
     void ApplyDpi(int dpi, const RECT* suggested);
     void RememberPlacements();
     void MoveToFirstFocus();
-    void HideKeyboardCues();
     void ChangeKeyboardCues(int action, UINT cues);
 
     ModalFormArgs args_;

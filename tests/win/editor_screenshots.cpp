@@ -68,7 +68,9 @@ protected:
         PumpFor(300);
     }
 
+    // As a modal run shows it to a mouse user: no underlines, no focus frames.
     void Save(HWND window, const std::string& name) {
+        if (auto* form = dynamic_cast<ModalForm*>(Window::FromHandle(window))) form->HideKeyboardCues();
         Show(window);
         EXPECT_TRUE(SaveWindowPicture(window, out_ + "\\" + name + ".bmp")) << name;
         ShowWindow(window, SW_HIDE);
