@@ -23,6 +23,7 @@
 
 namespace kv {
 
+// The texts are read while the form is being made; they need not outlive it.
 struct ModalFormArgs {
     const char* className = "";
     const char* caption = "";

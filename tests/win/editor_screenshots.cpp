@@ -77,6 +77,19 @@ protected:
         Pump();
     }
 
+    // As a keyboard user sees it: the underlined letters after Alt, the
+    // focus frame on focus.
+    void SaveWithKeyboardCues(ModalForm& form, HWND focus, const std::string& name) {
+        form.HideKeyboardCues();
+        SendMessageA(form.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+        Show(form.Handle());
+        SetFocus(focus);
+        Show(form.Handle());
+        EXPECT_TRUE(SaveWindowPicture(form.Handle(), out_ + "\\" + name + ".bmp")) << name;
+        ShowWindow(form.Handle(), SW_HIDE);
+        Pump();
+    }
+
     TfrmAdd& Editor(const std::string& description, int category) {
         TfrmAdd& editor = form_->CreateEditor(false);
         editor.FormShow();
@@ -121,6 +134,11 @@ TEST_F(EditorScreenshots, Render) {
         TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
         e.keyPanel.list.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
         Save(e.Handle(), "editor-keys");
+    }
+    {
+        TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
+        e.keyPanel.list.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
+        SaveWithKeyboardCues(e, e.keyPanel.addDelayButton.Handle(), "editor-keyboard");
     }
     {
         TfrmAdd& e = Editor("Click the two buttons", pgMouseEvents);
