@@ -119,6 +119,7 @@ HFONT ModalForm::AddFont(const FontArgs& args) {
 
 void ModalForm::ShowModal() {
     closed_ = false;
+    HideKeyboardCues();
     MoveToFirstFocus();
     running_ = true;
     RunModalInOwnLoop(Handle(), args_.owner, closed_);
@@ -128,6 +129,7 @@ void ModalForm::ShowModal() {
 
 void ModalForm::ShowModal(Win32MessageLoop& loop) {
     closed_ = false;
+    HideKeyboardCues();
     MoveToFirstFocus();
     running_ = true;
     RunModal(loop, Handle(), args_.owner, closed_);
@@ -142,7 +144,6 @@ void ModalForm::Close() {
 }
 
 void ModalForm::MoveToFirstFocus() {
-    HideKeyboardCues();
     HWND first = firstFocus_ ? firstFocus_ : GetNextDlgTabItem(Handle(), nullptr, FALSE);
     if (first) SetFocus(first);
     lastFocus_ = first;
