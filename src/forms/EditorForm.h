@@ -2,8 +2,20 @@
 // The macro editor: the modal window in which a macro is created or changed.
 // The shortcut controls, a category list of the seven action kinds, one
 // page of details per kind, a description and the commit button. What it
-// decides (payloads, loaders, refusals, the commit) lives in ui/logic; this
-// form copies its controls to and from those decisions.
+// decides (payloads, loaders, refusals, the commit, whether
+// closing discards changes) lives in uilogic; this form copies its controls
+// to and from those decisions.
+//
+// The keyboard: every control is a tab stop in reading order; Alt+letter
+// reaches the underlined labels and buttons; Enter commits (the commit
+// button is the default button); Esc and the close box close the editor,
+// asking first when a field was changed; Esc in the description does
+// nothing, and Tab and Shift+Tab leave it.
+//
+// The files: EditorForm.cpp (the form, its life and the commit),
+// EditorControls.cpp (the controls of the form and its pages),
+// EditorContent.cpp (shortcut, loaders, pages to and from the controls),
+// EditorPageHandlers.cpp (the handlers of the pages' buttons and choices).
 #include <windows.h>
 
 #include <array>
@@ -12,26 +24,28 @@
 
 #include "forms/EditorHost.h"
 #include "platform/win32/Win32MessageLoop.h"
+#include "uilogic/EditorChanges.h"
 #include "uilogic/EditorCommit.h"
 #include "uilogic/EditorPages.h"
 #include "uilogic/ShortcutPicker.h"
 #include "wingui/Controls.h"
+#include "wingui/KeyPreview.h"
+#include "wingui/ListEditorPanel.h"
+#include "wingui/ModalForm.h"
 #include "wingui/Win.h"
-#include "wingui/Window.h"
 
 namespace kv {
 
-class TfrmAdd : public Window {
+class TfrmAdd : public ModalForm {
 public:
     // Creates the editor hidden, owned by owner, and runs FormCreate.
     TfrmAdd(TEditorHost host, HWND owner);
-    // Runs FormDestroy.
     ~TfrmAdd() override;
 
     // Runs FormShow and shows the editor modally until it is committed or
-    // closed; FormClose runs at the end.
+    // closed.
+    using ModalForm::ShowModal;
     void ShowModal(Win32MessageLoop& loop);
-    bool Closed() const { return closed_; }
 
     // Set by the main window before showing: the editor changes the slot at
     // the table's EditIndex.
@@ -39,86 +53,63 @@ public:
 
     // Control identifiers.
     enum Control : int {
-        idCheckBox1 = 1000, idCheckBox2, idCheckBox3, idCheckBox4, idComboBox1, idSpeedButton1, idcbCate, idmmDesc,
-        idbtAdd,
-        idtxPath = 1100, idSpeedButton2, idSpeedButton3, idlsbRunList, idtxURL, idSpeedButton5, idlsbURLs,
-        idtxSSPath, idSpeedButton6, idcbFormat,
-        idcbWinType = 1200, idtxWindowName, idcbRepeat, idtxTimes, idlsbKeys, idSpeedButton7, idSpeedButton8,
-        idSpeedButton9, idSpeedButton10, idSpeedButton11, idSpeedButton12, idSpeedButton13, idSpeedButton14,
-        idcbMRepeat = 1300, idtxMTimes, idlsbMouse, idtxX, idtxY, idSpeedButton16, idcbMBut, idSpeedButton15,
-        idSpeedButton18, idSpeedButton17, idSpeedButton4, idSpeedButton19, idSpeedButton20, idSpeedButton21,
-        idSpeedButton22, idlbXYpos,
-        idcbWindowSettings = 1400, idcbMisc, idcbConfirm,
-        idDelete1 = 1500, idDelete2,
+        idCtrlBox = 1000, idShiftBox, idAltBox, idWinBox, idKeyCombo, idCheckAvailability, idCategoryCombo,
+        idDescription, idCommit,
+        idProgramPath = 1100, idBrowseProgram, idAddProgram, idProgramList, idUrlEdit, idAddUrl, idUrlList,
+        idCaptureFolder, idChooseFolder, idFormatCombo,
+        idWindowTypeCombo = 1200, idWindowName, idKeyRepeatCombo, idKeyTimes, idKeyList, idAddKey,
+        idFirstKeyListButton,  // and the six after it
+        idMouseRepeatCombo = 1300, idMouseTimes, idMouseList, idXEdit, idYEdit, idAddPosition, idMouseButtonCombo,
+        idAddMouseButton, idPosition,
+        idFirstMouseListButton = 1320,  // and the six after it
+        idWindowActionCombo = 1400, idSystemActionCombo, idConfirmBox,
+        idDeleteProgram = 1500, idDeleteUrl,
     };
 
     // ---- the form
     void FormCreate();
     void FormShow();
     void FormClose();
-    void FormDestroy();
     // Sees every key that goes down in the editor before the focused control.
     void FormKeyDown(WORD key);
-    void RemoveTabs();
-    void cbCateChange();
-    void btAddClick();
+    void OnCategoryChange();
+    void OnCommit();
+    // What the user can change, as the controls show it now.
+    EditorFields Fields() const;
 
     // ---- the shortcut
-    void GetPotentialKeys();
-    std::uint32_t GetSelectedHotKey() const;
-    void SpeedButton1Click();
-    // Puts a stored shortcut into the controls (the main window's loaders
-    // call it first).
-    void SetAddHotEditMode(std::uint32_t HotKey);
+    void FillKeyCombo();
+    std::uint32_t SelectedHotKey() const;
+    void OnCheckAvailability();
+    // Puts a stored shortcut into the controls.
+    void ShowHotKey(std::uint32_t hotKey);
 
-    // ---- the loaders: slot i of the table into the controls
-    // Calls the loader of the slot's kind (EditSelectedHotKey's step 6).
+    // ---- slot i of the table into the controls (the loader of its kind)
     void LoadSlot(int i);
-    void eRunPRG(int i);
-    void eOpenURL(int i);
-    void eScreenCapture(int i);
-    void eKeyEvent(int i);
-    void eMouseEvent(int i);
-    void eWindowsAction(int i);
-    void eMisc(int i);
 
     // ---- programs, URLs, capture
-    void SpeedButton2Click();
-    void SpeedButton3Click();
-    void Delete1Click();
-    void SpeedButton5Click();
-    void Delete2Click();
-    void SpeedButton6Click();
+    void OnBrowseProgram();
+    void OnAddProgram();
+    void OnDeleteProgram();
+    void OnAddUrl();
+    void OnDeleteUrl();
+    void OnChooseFolder();
 
     // ---- keys
-    void cbWinTypeChange();
-    void cbRepeatChange();
-    void SpeedButton7Click();  // Add Key: the special-key picker
-    void SpeedButton8Click();  // Add Delay
-    void SpeedButton9Click();  // Remove
-    void SpeedButton10Click();  // Up
-    void SpeedButton11Click();  // Down
-    void SpeedButton12Click();  // Save List
-    void SpeedButton13Click();  // Load List
-    void SpeedButton14Click();  // Clear List
-    // Appends one entry to lsbKeys (the picker's "Add to List").
+    void OnWindowTypeChange();
+    void OnKeyRepeatChange();
+    void OnAddKey();  // the special-key picker
+    // Appends one entry to the key list (the picker's "Add to List").
     void AddKeyEntry(const std::string& entry);
 
     // ---- mouse
-    void cbMRepeatChange();
-    void SpeedButton16Click();  // Add the coordinates
-    void SpeedButton15Click();  // Add the button action
-    void SpeedButton18Click();  // Add Delay
-    void SpeedButton17Click();  // Remove
-    void SpeedButton4Click();   // Up
-    void SpeedButton19Click();  // Down
-    void SpeedButton20Click();  // Save List
-    void SpeedButton21Click();  // Load List
-    void SpeedButton22Click();  // Clear List
-    void TimerXYTimer();
-    bool TimerXYEnabled() const { return timerXY_; }
+    void OnMouseRepeatChange();
+    void OnAddPosition();     // the typed coordinates
+    void OnAddMouseButton();  // the chosen button action
+    void OnPositionTimer();
+    bool PositionTimerRunning() const { return positionTimer_; }
 
-    // The page of tvNav shown, 0 to 6.
+    // The page of the details shown, 0 to 6.
     int ActivePage() const { return activePage_; }
     // All pages as the controls show them, and back.
     EditorPages ReadPages() const;
@@ -127,73 +118,74 @@ public:
     TEditorHost& Host() { return host_; }
 
     // ---- the controls
-    TLabel Label1;
-    TCheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4;
-    TComboBox ComboBox1;
-    TFlatButton SpeedButton1;
-    TLabel lbAction;
-    TComboBox cbCate;
-    TGroupBox gbDetails;
-    TLabel lbDescription;
-    TMemo mmDesc;
-    TButton btAdd;
+    TLabel shortcutLabel;
+    TCheckBox ctrlBox, shiftBox, altBox, winBox;
+    TComboBox keyCombo;
+    TFlatButton checkAvailabilityButton;
+    TLabel actionLabel;
+    TComboBox categoryCombo;
+    TGroupBox detailsBox;
+    TLabel descriptionLabel;
+    TMemo descriptionMemo;
+    TButton commitButton;
 
-    // TabSheet1, programs
-    TLabel lbProgramPath;
-    TEdit txPath;
-    TFlatButton SpeedButton2, SpeedButton3;
-    TListBox lsbRunList;
-    // TabSheet2, URLs
-    TLabel lbURL;
-    TEdit txURL;
-    TFlatButton SpeedButton5;
-    TListBox lsbURLs;
-    // TabSheet3, screen capture
-    TLabel lbPath, lbFormat;
-    TEdit txSSPath;
-    TFlatButton SpeedButton6;
-    TComboBox cbFormat;
-    // TabSheet4, key sequence
-    TComboBox cbWinType, cbRepeat;
-    TEdit txWindowName, txTimes;
-    TLabel lbTimes;
-    TListBox lsbKeys;
-    TFlatButton SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12,
-        SpeedButton13, SpeedButton14;
-    // TabSheet5, mouse sequence
-    TComboBox cbMRepeat, cbMBut;
-    TEdit txMTimes, txX, txY;
-    TLabel lbMTimes, lbX, lbY, lbXYpos, Label11;
-    TListBox lsbMouse;
-    TFlatButton SpeedButton16, SpeedButton15, SpeedButton18, SpeedButton17, SpeedButton4, SpeedButton19,
-        SpeedButton20, SpeedButton21, SpeedButton22;
-    // TabSheet6, window action
-    TComboBox cbWindowSettings;
-    // TabSheet7, system action
-    TComboBox cbMisc;
-    TCheckBox cbConfirm;
+    // programs
+    TLabel programPathLabel;
+    TEdit programPathEdit;
+    TFlatButton browseProgramButton, addProgramButton;
+    TListBox programList;
+    // URLs
+    TLabel urlLabel;
+    TEdit urlEdit;
+    TFlatButton addUrlButton;
+    TListBox urlList;
+    // screen capture
+    TLabel captureFolderLabel, formatLabel;
+    TEdit captureFolderEdit;
+    TFlatButton chooseFolderButton;
+    TComboBox formatCombo;
+    // key sequence
+    TComboBox windowTypeCombo, keyRepeatCombo;
+    TEdit windowNameEdit, keyTimesEdit;
+    TLabel keyTimesLabel;
+    TFlatButton addKeyButton;
+    ListEditorPanel keyPanel;  // the key list and its buttons
+    // mouse sequence
+    TComboBox mouseRepeatCombo, mouseButtonCombo;
+    TEdit mouseTimesEdit, xEdit, yEdit;
+    TLabel mouseTimesLabel, xLabel, yLabel, positionLabel, insertKeyNote;
+    TFlatButton addPositionButton, addMouseButtonButton;
+    ListEditorPanel mousePanel;  // the mouse list and its buttons
+    // window action
+    TComboBox windowActionCombo;
+    // system action
+    TComboBox systemActionCombo;
+    TCheckBox confirmBox;
 
 protected:
+    void OnCloseRequest() override;
+    void OnClosed() override;
+    void OnCommand(int id, int code, HWND control) override;
+    void OnDpiChanged() override;
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void CreateControls();
-    void OnCommand(int id, int code);
+    void CreateProgramAndUrlPages(const ControlSite& site);
+    void CreateCapturePage(const ControlSite& site);
+    void CreateKeyPage(const ControlSite& site);
+    void CreateMousePage(const ControlSite& site);
+    void CreateActionPages(const ControlSite& site);
     void OnContextMenu(HWND control, LPARAM lParam);
     void ShowPage(int page);
-    void SetTimerXY(bool enabled);
+    void SetPositionTimer(bool enabled);
+    void DrawPosition(const DRAWITEMSTRUCT& item);
     // Applies the key page's and mouse page's enabling rules to the controls.
     void UpdateEnabling();
     void Message(const std::string& text, MessageIcon icon = MessageIcon::None);
     // Adds text to a list as the add buttons do; what refuses it is shown.
     void AddUnique(TEdit& edit, TListBox& list, const std::string& what);
-    void AddEntry(TListBox& list, const std::string& entry);
-    void AddDelay(TListBox& list);
-    // Moves the selected entry with move (MoveEntryUp, MoveEntryDown).
-    void MoveSelected(TListBox& list, int (*move)(std::vector<std::string>&, int));
     void RemoveSelected(TListBox& list);
-    void SaveList(TListBox& list, const char* fileName);
-    void LoadList(TListBox& list);
     void LoadPayload(int i, int page);
     // A choice of the key or mouse page: the pages' rule for it (ChooseWinType,
     // ChooseRepeat, ChooseMRepeat) sets the text box that goes with it.
@@ -201,20 +193,17 @@ private:
                      std::string EditorPages::*text, TEdit& box);
 
     TEditorHost host_;
-    HWND owner_;
-    int dpi_ = 96;
-    OwnedFont font_;
-    OwnedFont smallFont_;
     HIMAGELIST pictures_ = nullptr;
     HWND hints_ = nullptr;
-    // The controls of each page of tvNav.
+    KeyPreview keyPreview_;
+    // The controls of each page of the details.
     std::array<std::vector<HWND>, kEditorPageCount> pages_;
     int activePage_ = 0;
     std::vector<TPotentialKey> potentialKeys_;
-    bool timerXY_ = false;
-    bool closed_ = false;
-    bool destroyed_ = false;
-    // The last file chosen with OpenDialog1, offered again by Load List.
+    bool positionTimer_ = false;
+    // The fields as the editor was shown: closing asks only when they changed.
+    EditorFields shown_;
+    // The last file chosen by Load List, offered again on either page.
     std::string lastOpenedList_;
 };
 

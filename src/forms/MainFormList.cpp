@@ -9,7 +9,7 @@
 
 #include "hotkeys/HotKeyText.h"
 #include "uilogic/ImportSummary.h"
-#include "wingui/KeyPreview.h"
+#include "wingui/ControlKeys.h"
 
 namespace kv {
 

@@ -3,26 +3,15 @@
 // Settings commands of the main window.
 #include <windows.h>
 
-#include "platform/win32/Win32MessageLoop.h"
-#include "wingui/Window.h"
+#include "wingui/ModalForm.h"
 
 namespace kv {
 
-class TfrmSettings : public Window {
+class TfrmSettings : public ModalForm {
 public:
     // Creates the window hidden, owned by owner: caption "Settings",
-    // 434 x 320 pixels, centred on the screen.
-    TfrmSettings(HWND owner, HFONT font);
-
-    // Shows it modally until it is closed.
-    void ShowModal(Win32MessageLoop& loop);
-
-protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    HWND owner_;
-    bool closed_ = false;
+    // 434 x 320 pixels, centred on the screen. Esc and the close box close it.
+    explicit TfrmSettings(HWND owner);
 };
 
 }  // namespace kv

@@ -4,45 +4,41 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "uilogic/ListEntries.h"
 #include "wingui/Controls.h"
-#include "wingui/Win.h"
-#include "wingui/Window.h"
+#include "wingui/ModalForm.h"
+#include "wingui/Prompts.h"
 
 namespace kv {
 
-class TfrmAdd;
-
-class TfrmAddKey : public Window {
+class TfrmAddKey : public ModalForm {
 public:
-    // Creates the picker hidden, owned by the editor whose key list it adds to.
-    explicit TfrmAddKey(TfrmAdd& frmAdd);
+    // Creates the picker hidden, owned by owner; "Add to List" hands the
+    // entry to addEntry. title: the caption of its message boxes, shown
+    // through prompts.
+    TfrmAddKey(HWND owner, std::function<void(const std::string&)> addEntry, std::string title, UiPrompts& prompts);
 
-    // Shows it modally until "Add to List" adds an entry or it is closed.
-    void ShowModal();
-    bool Closed() const { return closed_; }
+    enum Control : int { idKeysEdit = 100, idAddToList, idFirstKeyButton = 200 };
 
-    enum Control : int { idtxKey = 100, idBitBtn1, idSpeedButton1 = 200 };
+    // Key button index 0 to 30 appends its token to the end of the text.
+    void OnKeyButton(int index);
+    void OnAddToList();
 
-    // SpeedButton1Click ... SpeedButton31Click: button index 0 to 30 appends
-    // its token to the end of txKey.
-    void SpeedButtonClick(int index);
-    void BitBtn1Click();
-
-    TLabel Label1;
-    TEdit txKey;
-    std::array<TFlatButton, kPickerKeyCount> SpeedButtons;  // SpeedButton1 to SpeedButton31
-    TButton BitBtn1;
+    TLabel keysLabel;
+    TEdit keysEdit;
+    std::array<TFlatButton, kPickerKeyCount> keyButtons;  // in grid order
+    TButton addToListButton;
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code, HWND control) override;
 
 private:
-    TfrmAdd& frmAdd_;
-    OwnedFont font_;
-    bool closed_ = false;
+    std::function<void(const std::string&)> addEntry_;
+    std::string title_;
+    UiPrompts& prompts_;
 };
 
 }  // namespace kv

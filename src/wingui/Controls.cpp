@@ -58,7 +58,9 @@ void TControl::CreateChild(const ControlSite& site, const char* className, const
 
 void TLabel::Create(const ControlSite& site, const char* text, int left, int top, int width, int height, DWORD style,
                     int id) {
-    CreateChild(site, "STATIC", text, SS_NOPREFIX | style, 0, id, left, top, width, height);
+    // An "&" marks the accelerator that moves to the control after the label.
+    const DWORD prefix = std::string(text).find('&') == std::string::npos ? SS_NOPREFIX : 0;
+    CreateChild(site, "STATIC", text, prefix | style, 0, id, left, top, width, height);
 }
 
 void TGroupBox::Create(const ControlSite& site, const char* text, int left, int top, int width, int height) {

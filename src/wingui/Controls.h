@@ -46,7 +46,10 @@ protected:
 
 class TLabel : public TControl {
 public:
-    // style: extra static styles (SS_RIGHT, SS_CENTER, SS_NOTIFY...).
+    // style: extra static styles (SS_RIGHT, SS_CENTER, SS_NOTIFY...). An "&"
+    // in text makes the next letter the Alt+letter accelerator of the control
+    // that follows the label in the tab order; a text without one is shown
+    // as it is (pass SS_NOPREFIX for a text that must show its "&").
     void Create(const ControlSite& site, const char* text, int left, int top, int width, int height, DWORD style = 0,
                 int id = 0);
 };

@@ -1,5 +1,6 @@
 #include "wingui/FlatButton.h"
 
+#include "wingui/ModalForm.h"
 #include "wingui/Win.h"
 
 namespace kv {
@@ -41,12 +42,17 @@ void FlatButton::CreateButton(const char* className, HCURSOR cursor, HWND parent
     font_ = look.font;
     images_ = look.images;
     image_ = look.image;
-    Window::Create(0, className, caption_.c_str(), style, bounds.left, bounds.top, bounds.right - bounds.left,
+    Window::Create(0, className, caption_.c_str(), style | WS_TABSTOP, bounds.left, bounds.top, bounds.right - bounds.left,
                    bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(INT_PTR(id)));
 }
 
 void FlatButton::Click() {
     SendMessageA(GetParent(Handle()), WM_COMMAND, MAKEWPARAM(id_, BN_CLICKED), reinterpret_cast<LPARAM>(Handle()));
+}
+
+void FlatButton::SetImages(HIMAGELIST images) {
+    images_ = images;
+    InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 bool FlatButton::Contains(LPARAM lParam) const {
@@ -81,8 +87,57 @@ LRESULT FlatButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;  // Paint fills the whole face
-        case WM_ENABLE:
+        case WM_SETFONT:
+            // The form's font after a change of dpi.
+            font_ = reinterpret_cast<HFONT>(wParam);
+            if (LOWORD(lParam)) InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_);
+        case WM_SETTEXT: {
+            // The caption follows the window text (the modal form takes the
+            // accelerator's "&" out and puts it back).
+            const LRESULT result = Window::WndProc(msg, wParam, lParam);
+            caption_ = lParam ? reinterpret_cast<const char*>(lParam) : "";
             InvalidateRect(Handle(), nullptr, TRUE);
+            return result;
+        }
+        case WM_ENABLE:
+        case WM_SETFOCUS:
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
+        case WM_KILLFOCUS:
+            spaceDown_ = false;
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return 0;
+        case WM_UPDATEUISTATE: {
+            // The focus rectangle and the underline follow the keyboard cues.
+            const LRESULT result = Window::WndProc(msg, wParam, lParam);
+            InvalidateRect(Handle(), nullptr, TRUE);
+            return result;
+        }
+        case WM_GETDLGCODE: {
+            // A button for the dialog keys (its accelerator clicks it), which
+            // takes Enter itself, so that Enter presses the focused button
+            // rather than the form's default one.
+            const MSG* key = reinterpret_cast<const MSG*>(lParam);
+            if (key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) return DLGC_BUTTON | DLGC_WANTMESSAGE;
+            return DLGC_BUTTON;
+        }
+        case WM_KEYDOWN:
+            if (wParam == VK_SPACE && !(lParam & 0x40000000)) {
+                spaceDown_ = true;
+                InvalidateRect(Handle(), nullptr, TRUE);
+            } else if (wParam == VK_RETURN) {
+                Click();
+            }
+            return 0;
+        case WM_KEYUP:
+            if (wParam == VK_SPACE && spaceDown_) {
+                spaceDown_ = false;
+                InvalidateRect(Handle(), nullptr, TRUE);
+                Click();
+            }
             return 0;
         case BM_CLICK:
             Click();
@@ -121,7 +176,7 @@ LRESULT FlatButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 void FlatButton::Paint(HDC dc) {
     RECT rc;
     GetClientRect(Handle(), &rc);
-    const bool sunken = (pressed_ && hot_) || down_;
+    const bool sunken = (pressed_ && hot_) || spaceDown_ || down_;
     FillRect(dc, &rc, down_ && !pressed_ ? DownFaceBrush() : GetSysColorBrush(COLOR_BTNFACE));
     if (sunken) {
         DrawEdge(dc, &rc, BDR_SUNKENOUTER, BF_RECT);
@@ -131,6 +186,13 @@ void FlatButton::Paint(HDC dc) {
     const bool enabled = IsWindowEnabled(Handle()) != FALSE;
     PaintImage(dc, rc, sunken, enabled);
     PaintCaption(dc, rc, sunken, enabled);
+    if (GetFocus() == Handle() && !KeyboardCueHidden(Handle(), UISF_HIDEFOCUS)) {
+        RECT focus = rc;
+        InflateRect(&focus, -2, -2);
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        DrawFocusRect(dc, &focus);
+    }
 }
 
 void FlatButton::PaintImage(HDC dc, const RECT& rc, bool sunken, bool enabled) {
@@ -154,7 +216,8 @@ void FlatButton::PaintCaption(HDC dc, const RECT& rc, bool sunken, bool enabled)
     SetBkMode(dc, TRANSPARENT);
     RECT text = rc;
     if (sunken) OffsetRect(&text, 1, 1);
-    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX;
+    const bool hideAccel = KeyboardCueHidden(Handle(), UISF_HIDEACCEL);
+    const UINT format = DT_CENTER | DT_VCENTER | DT_SINGLELINE | (hideAccel ? DT_HIDEPREFIX : 0);
     if (enabled) {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
         DrawTextA(dc, caption_.c_str(), -1, &text, format);

@@ -2,6 +2,10 @@
 // A flat button: no frame until the mouse is over it, sunken while pressed
 // or while it is held down. It shows a picture of an image list, a caption,
 // or both. A click sends WM_COMMAND (id, BN_CLICKED) to the parent.
+// It is a tab stop: with the focus it shows a focus rectangle (when the
+// keyboard is in use) and Space or Enter press it. An "&" in the caption
+// makes the next letter its Alt+letter accelerator; the underline shows only
+// while the keyboard is in use.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -21,6 +25,10 @@ public:
     // Does what a click of the mouse does (also on BM_CLICK; a menu item
     // presses its button).
     virtual void Click();
+
+    // Swaps the image list (after a change of dpi); the caller owns it.
+    void SetImages(HIMAGELIST images);
+    HIMAGELIST Images() const { return images_; }
 
 protected:
     struct Look {
@@ -53,6 +61,7 @@ private:
     int image_ = -1;
     bool hot_ = false;      // the mouse is over the button
     bool pressed_ = false;  // the left button went down on it and is held
+    bool spaceDown_ = false;  // Space went down while it had the focus
 };
 
 }  // namespace kv

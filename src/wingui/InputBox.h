@@ -1,17 +1,16 @@
 #pragma once
 // The one-line input box: a caption, a prompt, an edit box with a default
-// text, and the buttons OK and Cancel.
+// text, and the buttons OK and Cancel. Enter confirms, Esc cancels.
 #include <windows.h>
 
 #include <string>
 
 #include "wingui/Controls.h"
-#include "wingui/Win.h"
-#include "wingui/Window.h"
+#include "wingui/ModalForm.h"
 
 namespace kv {
 
-class TInputBox : public Window {
+class TInputBox : public ModalForm {
 public:
     TInputBox(HWND owner, const std::string& caption, const std::string& prompt, const std::string& defaultText);
 
@@ -19,20 +18,19 @@ public:
     // text when the user cancels or closes it.
     std::string Execute();
 
-    TLabel lbPrompt;
-    TEdit txValue;
-    TButton btOK;
-    TButton btCancel;
+    enum Control : int { idValue = 100 };
+
+    TLabel promptLabel;
+    TEdit valueEdit;
+    TButton okButton;
+    TButton cancelButton;
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code, HWND control) override;
 
 private:
-    HWND owner_;
     std::string defaultText_;
     std::string result_;
-    OwnedFont font_;
-    bool done_ = false;
 };
 
 }  // namespace kv

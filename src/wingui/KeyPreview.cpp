@@ -5,28 +5,36 @@
 namespace kv {
 
 namespace {
+const UINT_PTR kKeyPreviewSubclass = 0x4B50;  // "KP"
+}
 
-constexpr UINT_PTR kSubclassId = 0x4B56;  // one preview per control
+KeyPreview::~KeyPreview() { Detach(); }
 
-LRESULT CALLBACK PreviewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-    auto* handler = reinterpret_cast<KeyHandler*>(data);
-    if (msg == WM_KEYDOWN && (*handler)(UINT(wParam))) return 0;
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, PreviewProc, kSubclassId);
-        delete handler;
+void KeyPreview::Attach(HWND form, std::function<void(WORD)> onKeyDown) {
+    Detach();
+    onKeyDown_ = std::move(onKeyDown);
+    for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (SetWindowSubclass(child, ChildProc, kKeyPreviewSubclass, reinterpret_cast<DWORD_PTR>(this))) {
+            children_.push_back(child);
+        }
     }
+}
+
+void KeyPreview::Detach() {
+    for (HWND child : children_) {
+        if (IsWindow(child)) RemoveWindowSubclass(child, ChildProc, kKeyPreviewSubclass);
+    }
+    children_.clear();
+}
+
+void KeyPreview::KeyDown(WORD key) const {
+    if (onKeyDown_) onKeyDown_(key);
+}
+
+LRESULT CALLBACK KeyPreview::ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) reinterpret_cast<KeyPreview*>(self)->KeyDown(WORD(wParam));
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ChildProc, kKeyPreviewSubclass);
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
-
-bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
-
-}  // namespace
-
-void PreviewKeys(HWND control, KeyHandler onKeyDown) {
-    auto* handler = new KeyHandler(std::move(onKeyDown));
-    if (!SetWindowSubclass(control, PreviewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(handler))) delete handler;
-}
-
-bool CtrlOnly() { return Held(VK_CONTROL) && !Held(VK_MENU) && !Held(VK_SHIFT); }
 
 }  // namespace kv

@@ -62,8 +62,9 @@ void Win32Prompts::Message(HWND owner, const std::string& text, const std::strin
     MessageBoxA(owner, text.c_str(), caption.c_str(), MB_OK | MessageIconStyle(icon));
 }
 
-bool Win32Prompts::Confirm(HWND owner, const std::string& text, const std::string& caption) {
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
+bool Win32Prompts::Confirm(HWND owner, const std::string& text, const std::string& caption, bool defaultNo) {
+    const UINT style = MB_YESNO | MB_ICONQUESTION | (defaultNo ? MB_DEFBUTTON2 : MB_DEFBUTTON1);
+    return MessageBoxA(owner, text.c_str(), caption.c_str(), style) == IDYES;
 }
 
 std::string Win32Prompts::InputBox(HWND owner, const std::string& caption, const std::string& prompt,

@@ -19,8 +19,9 @@ public:
 
     // A message box with an OK button.
     virtual void Message(HWND owner, const std::string& text, const std::string& caption, MessageIcon icon) = 0;
-    // A question with the buttons Yes and No; true for Yes.
-    virtual bool Confirm(HWND owner, const std::string& text, const std::string& caption) = 0;
+    // A question with the buttons Yes and No; true for Yes. defaultNo: No is
+    // the button that Enter presses.
+    virtual bool Confirm(HWND owner, const std::string& text, const std::string& caption, bool defaultNo = false) = 0;
     // A one-line input box; the default text when the user cancels.
     virtual std::string InputBox(HWND owner, const std::string& caption, const std::string& prompt,
                                  const std::string& defaultText) = 0;
@@ -37,7 +38,7 @@ public:
 class Win32Prompts : public UiPrompts {
 public:
     void Message(HWND owner, const std::string& text, const std::string& caption, MessageIcon icon) override;
-    bool Confirm(HWND owner, const std::string& text, const std::string& caption) override;
+    bool Confirm(HWND owner, const std::string& text, const std::string& caption, bool defaultNo = false) override;
     std::string InputBox(HWND owner, const std::string& caption, const std::string& prompt,
                          const std::string& defaultText) override;
     bool ChooseFile(HWND owner, const FileDialogOptions& options, std::string& path) override;

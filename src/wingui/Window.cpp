@@ -47,19 +47,6 @@ HWND Window::Create(DWORD exStyle, const char* className, const char* title, DWO
                            GetModuleHandleA(nullptr), static_cast<WindowTarget*>(this));
 }
 
-HWND Window::CreateModalForm(const char* className, const char* title, int clientWidth, int clientHeight, int dpi,
-                             HWND owner) {
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    const DWORD exStyle = WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME;
-    RECT outer = {0, 0, Scale(clientWidth, dpi), Scale(clientHeight, dpi)};
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    const int width = outer.right - outer.left;
-    const int height = outer.bottom - outer.top;
-    Create(exStyle, className, title, style, 0, 0, width, height, owner);
-    CenterOnScreen(hwnd_, width, height);
-    return hwnd_;
-}
-
 LRESULT Window::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) { return Default(msg, wParam, lParam); }
 
 LRESULT Window::OnMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {

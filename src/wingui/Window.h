@@ -28,13 +28,6 @@ protected:
     // Creates the window of a class registered by RegisterWindowClass.
     HWND Create(DWORD exStyle, const char* className, const char* title, DWORD style, int x, int y, int width,
                 int height, HWND parent, HMENU menuOrId = nullptr);
-    // Creates a hidden modal form: a popup with a caption, a system menu and
-    // a dialog frame whose client area is clientWidth x clientHeight at 96
-    // dpi, centred on the work area. No WS_CLIPCHILDREN: forms paint the
-    // inside of their frames and group boxes.
-    HWND CreateModalForm(const char* className, const char* title, int clientWidth, int clientHeight, int dpi,
-                         HWND owner);
-
     virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam) { return DefWindowProcA(hwnd_, msg, wParam, lParam); }
 

@@ -34,7 +34,8 @@ TYPED_TEST_P(ScreenApiContract, ACaptureIsSizedToItsRectangleAtADibDepth) {
     const int depth = bitmap.bitsPerPixel;
     EXPECT_TRUE(depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32) << depth;
     EXPECT_EQ(bitmap.RowBytes() % 4, 0);
-    EXPECT_EQ(bitmap.bits.size(), std::size_t(bitmap.RowBytes()) * 7);
+    EXPECT_EQ(bitmap.PixelBytes(), std::size_t(bitmap.RowBytes()) * 7);
+    EXPECT_NE(bitmap.Pixels(), nullptr);
     if (depth > 8) {
         EXPECT_TRUE(bitmap.palette.empty());
     }

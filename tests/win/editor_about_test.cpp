@@ -47,26 +47,26 @@ TEST(AboutBox, WindowNoteAndPlaces) {
     EXPECT_TRUE(style & WS_SYSMENU);
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
 
-    EXPECT_EQ(about.lbProduct.Text(), "Keyvane");
-    EXPECT_EQ(about.lbVersion.Text(), "v1.0.1 Beta");
-    EXPECT_EQ(about.Memo1.Text(),
+    EXPECT_EQ(about.productLabel.Text(), "Keyvane");
+    EXPECT_EQ(about.versionLabel.Text(), "v1.0.1 Beta");
+    EXPECT_EQ(about.noteMemo.Text(),
               "Keyvane is a freeware program. If you want to support \r\n"
               "this program, you can make a donation via PayPal.\r\n"
               "Thank you!\r\n\r\n\r\n"
               "Version History:\r\n"
               "v1.0.1 Beta (30.01.2010): initial version.");
-    EXPECT_TRUE(about.Memo1.ReadOnly());
-    EXPECT_FALSE(about.Memo1.Enabled());
-    EXPECT_EQ(about.Label3.Text(), "http://www.keyvane.example/");
-    EXPECT_EQ(about.btnClose.Text(), "OK");
+    EXPECT_TRUE(about.noteMemo.ReadOnly());
+    EXPECT_FALSE(about.noteMemo.Enabled());
+    EXPECT_EQ(about.homePageLink.Text(), "http://www.keyvane.example/");
+    EXPECT_EQ(about.okButton.Text(), "OK");
 
     const struct {
         HWND control;
         RECT bounds;
     } places[] = {
-        {about.bvTop.Handle(), {8, 8, 304, 57}},         {about.bvMiddle.Handle(), {8, 64, 305, 241}},
-        {about.Memo1.Handle(), {12, 68, 301, 233}},      {about.Image1.Handle(), {10, 270, 84, 291}},
-        {about.btnClose.Handle(), {229, 269, 304, 294}},
+        {about.topBevel.Handle(), {8, 8, 304, 57}},         {about.noteBevel.Handle(), {8, 64, 305, 241}},
+        {about.noteMemo.Handle(), {12, 68, 301, 233}},      {about.donatePicture.Handle(), {10, 270, 84, 291}},
+        {about.okButton.Handle(), {229, 269, 304, 294}},
     };
     for (const auto& p : places) {
         const RECT rc = ChildRect(p.control);
@@ -75,15 +75,15 @@ TEST(AboutBox, WindowNoteAndPlaces) {
         EXPECT_EQ(rc.right, p.bounds.right);
         EXPECT_EQ(rc.bottom, p.bounds.bottom);
     }
-    EXPECT_EQ(ChildRect(about.Label3.Handle()).left, 48);
-    EXPECT_EQ(ChildRect(about.Label3.Handle()).top, 248);
+    EXPECT_EQ(ChildRect(about.homePageLink.Handle()).left, 48);
+    EXPECT_EQ(ChildRect(about.homePageLink.Handle()).top, 248);
 }
 
 TEST(AboutBox, LinkAndDonatePictureOpenTheirAddressesAtOnce) {
     RecordingShell shell;
     TfrmAbout about(nullptr, shell);
-    Clicked(about.Label3.Handle(), STN_CLICKED);
-    Clicked(about.Image1.Handle(), STN_CLICKED);
+    Clicked(about.homePageLink.Handle(), STN_CLICKED);
+    Clicked(about.donatePicture.Handle(), STN_CLICKED);
     ASSERT_EQ(shell.opened.size(), 2u);
     EXPECT_EQ(shell.opened[0].file, "http://www.keyvane.example/");
     EXPECT_EQ(shell.opened[1].file, DonationAddress());
@@ -99,7 +99,7 @@ TEST(AboutBox, OkAndTheCloseBoxEndIt) {
     RecordingShell shell;
     {
         TfrmAbout about(nullptr, shell);
-        SendMessageA(about.btnClose.Handle(), BM_CLICK, 0, 0);
+        SendMessageA(about.okButton.Handle(), BM_CLICK, 0, 0);
         EXPECT_TRUE(about.Closed());
     }
     TfrmAbout about(nullptr, shell);

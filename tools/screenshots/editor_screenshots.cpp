@@ -70,23 +70,38 @@ protected:
         PumpFor(300);
     }
 
+    // As a modal run shows it to a mouse user: no underlines, no focus frames.
     void Save(HWND window, const std::string& name) {
+        if (auto* form = dynamic_cast<ModalForm*>(Window::FromHandle(window))) form->HideKeyboardCues();
         Show(window);
         EXPECT_TRUE(SaveWindowPicture(window, out_ + "\\" + name + ".bmp")) << name;
         ShowWindow(window, SW_HIDE);
         Pump();
     }
 
+    // As a keyboard user sees it: the underlined letters after Alt, the
+    // focus frame on focus.
+    void SaveWithKeyboardCues(ModalForm& form, HWND focus, const std::string& name) {
+        form.HideKeyboardCues();
+        SendMessageA(form.Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL | UISF_HIDEFOCUS), 0);
+        Show(form.Handle());
+        SetFocus(focus);
+        Show(form.Handle());
+        EXPECT_TRUE(SaveWindowPicture(form.Handle(), out_ + "\\" + name + ".bmp")) << name;
+        ShowWindow(form.Handle(), SW_HIDE);
+        Pump();
+    }
+
     TfrmAdd& Editor(const std::string& description, int category) {
         TfrmAdd& editor = form_->CreateEditor(false);
         editor.FormShow();
-        Click(editor.CheckBox2.Handle());
+        Click(editor.shiftBox.Handle());
         const auto& keys = editor.PotentialKeys();
         for (std::size_t i = 0; i < keys.size(); ++i) {
-            if (keys[i].Key == 0x74) editor.ComboBox1.SetItemIndex(int(i));
+            if (keys[i].Key == 0x74) editor.keyCombo.SetItemIndex(int(i));
         }
-        editor.mmDesc.SetText(description);
-        Pick(editor.cbCate.Handle(), category);
+        editor.descriptionMemo.SetText(description);
+        Pick(editor.categoryCombo.Handle(), category);
         return editor;
     }
 
@@ -100,32 +115,37 @@ TEST_F(EditorScreenshots, Render) {
 
     {
         TfrmAdd& e = Editor("Start the report and the backup", pgRunProgram);
-        e.lsbRunList.SetItems({"C:\\Tools\\report.exe", "C:\\Tools\\backup.bat"});
-        e.txPath.SetText("C:\\Tools\\notes.exe");
+        e.programList.SetItems({"C:\\Tools\\report.exe", "C:\\Tools\\backup.bat"});
+        e.programPathEdit.SetText("C:\\Tools\\notes.exe");
         Save(e.Handle(), "editor-programs");
     }
     {
         TfrmAdd& e = Editor("Open the project pages", pgOpenUrl);
-        e.lsbURLs.SetItems({"http://www.keyvane.example/", "file:///C:/Docs/index.html"});
-        e.txURL.SetText("file:///C:/Docs/notes.html");
+        e.urlList.SetItems({"http://www.keyvane.example/", "file:///C:/Docs/index.html"});
+        e.urlEdit.SetText("file:///C:/Docs/notes.html");
         Save(e.Handle(), "editor-urls");
     }
     {
         TfrmAdd& e = Editor("Capture the screen", pgScreenCapture);
-        e.txSSPath.SetText("C:\\Keyvane\\Captures");
-        Pick(e.cbFormat.Handle(), 1);
+        e.captureFolderEdit.SetText("C:\\Keyvane\\Captures");
+        Pick(e.formatCombo.Handle(), 1);
         Save(e.Handle(), "editor-capture");
     }
     {
         TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
-        e.lsbKeys.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
+        e.keyPanel.list.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
         Save(e.Handle(), "editor-keys");
     }
     {
+        TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
+        e.keyPanel.list.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
+        SaveWithKeyboardCues(e, e.keyPanel.addDelayButton.Handle(), "editor-keyboard");
+    }
+    {
         TfrmAdd& e = Editor("Click the two buttons", pgMouseEvents);
-        e.lsbMouse.SetItems({"{X:100,Y:200}", "{LBUTTON}", "{DELAY250}", "{X:640,Y:480}", "{DBLCLICK}"}, 1);
-        e.txX.SetText("640");
-        e.txY.SetText("480");
+        e.mousePanel.list.SetItems({"{X:100,Y:200}", "{LBUTTON}", "{DELAY250}", "{X:640,Y:480}", "{DBLCLICK}"}, 1);
+        e.xEdit.SetText("640");
+        e.yEdit.SetText("480");
         SetCursorPos(412, 306);
         Save(e.Handle(), "editor-mouse");
         SetCursorPos(1270, 1010);
@@ -142,10 +162,10 @@ TEST_F(EditorScreenshots, Render) {
     {
         TfrmAdd& e = Editor("", pgKeyEvents);
         Show(e.Handle());
-        TfrmAddKey picker(e);
-        Click(picker.SpeedButtons[0].Handle());
-        Type(picker.txKey.Handle(), "abc");
-        Click(picker.SpeedButtons[14].Handle());
+        TfrmAddKey picker(e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "");
+        Click(picker.keyButtons[0].Handle());
+        Type(picker.keysEdit.Handle(), "abc");
+        Click(picker.keyButtons[14].Handle());
         Save(picker.Handle(), "addkey");
     }
     {

@@ -14,6 +14,17 @@ bool IsDialogStyleWindow(HWND hwnd) {
     return lstrcmpA(className, "#32770") == 0;
 }
 
+// Tab, the arrows and Alt show the focus rectangles and the accelerators'
+// underlines of a window that hides them until the keyboard is used.
+void ShowKeyboardCues(HWND top, const MSG& msg) {
+    const bool navigation = (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || (msg.wParam >= VK_LEFT &&
+                                                                                     msg.wParam <= VK_DOWN))) ||
+                            (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU);
+    if (!navigation) return;
+    const UINT hidden = UINT(SendMessageA(top, WM_QUERYUISTATE, 0, 0)) & (UISF_HIDEACCEL | UISF_HIDEFOCUS);
+    if (hidden) SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, hidden), 0);
+}
+
 }  // namespace
 
 std::uint32_t Win32MessageLoop::TickCount() { return GetTickCount(); }
@@ -58,7 +69,10 @@ void Win32MessageLoop::Terminate(int exitCode) { PostQuitMessage(exitCode); }
 
 void Win32MessageLoop::Dispatch(MSG& msg) {
     const HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    if (IsDialogStyleWindow(top) && IsDialogMessageA(top, &msg)) return;
+    if (IsDialogStyleWindow(top)) {
+        ShowKeyboardCues(top, msg);
+        if (IsDialogMessageA(top, &msg)) return;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
 }
