@@ -68,7 +68,8 @@ std::uint32_t TfrmAdd::SelectedHotKey() const {
 }
 
 void TfrmAdd::OnCheckAvailability() {
-    const Notice notice = CheckAvailability(host_.hotKeys, SelectedHotKey());
+    const Notice notice =
+        CheckAvailability(host_.hotKeys, host_.modifierNames, SelectedHotKey(), host_.binding.table);
     Message(notice.text, notice.icon);
 }
 

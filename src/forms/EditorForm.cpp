@@ -179,7 +179,7 @@ void TfrmAdd::OnCommit() {
     request.page = activePage_;
     request.pages = ReadPages();
     request.description = descriptionMemo.Text();
-    const CommitOutcome outcome = CommitMacro(request, host_.binding, host_.hotKeys);
+    const CommitOutcome outcome = CommitMacro(request, host_.binding, host_.hotKeys, host_.modifierNames);
     if (!outcome.stored) {
         Message(outcome.refusal.text, outcome.refusal.icon);
         return;

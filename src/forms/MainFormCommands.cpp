@@ -138,7 +138,7 @@ void TfrmKeyvaneMain::OnExport() {
 }
 
 void TfrmKeyvaneMain::OnSettings() {
-    TfrmSettings settings(Handle(), font_.Get());
+    TfrmSettings settings(Handle());
     settings.ShowModal(loop_);
 }
 

@@ -176,26 +176,26 @@ protected:
         HWND editor = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (editor = WindowOf(keyvane->ProcessId(), "New Macro")) != nullptr; }));
 
-        for (int id : {TfrmAdd::idCheckBox2, TfrmAdd::idCheckBox3}) {
+        for (int id : {TfrmAdd::idShiftBox, TfrmAdd::idAltBox}) {
             SendMessageA(GetDlgItem(editor, id), BM_SETCHECK, BST_CHECKED, 0);
         }
-        const int keys = int(SendMessageA(GetDlgItem(editor, TfrmAdd::idComboBox1), CB_GETCOUNT, 0, 0));
+        const int keys = int(SendMessageA(GetDlgItem(editor, TfrmAdd::idKeyCombo), CB_GETCOUNT, 0, 0));
         ASSERT_GT(keys, keyFromEnd);
-        Pick(editor, TfrmAdd::idComboBox1, keys - 1 - keyFromEnd);
+        Pick(editor, TfrmAdd::idKeyCombo, keys - 1 - keyFromEnd);
 
-        const HWND categories = GetDlgItem(editor, TfrmAdd::idcbCate);
+        const HWND categories = GetDlgItem(editor, TfrmAdd::idCategoryCombo);
         ASSERT_EQ(SendMessageA(categories, CB_GETCOUNT, 0, 0), 7);
         EXPECT_EQ(ComboEntry(categories, 4), "Mouse Events");
         EXPECT_EQ(ComboEntry(categories, 5), "Window Actions");
         EXPECT_EQ(ComboEntry(categories, 6), "Miscellaneous");
-        Pick(editor, TfrmAdd::idcbCate, category);
-        const int choiceList = category == 5 ? TfrmAdd::idcbWindowSettings : TfrmAdd::idcbMisc;
+        Pick(editor, TfrmAdd::idCategoryCombo, category);
+        const int choiceList = category == 5 ? TfrmAdd::idWindowActionCombo : TfrmAdd::idSystemActionCombo;
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(editor, choiceList)));
         Pick(editor, choiceList, choice);
-        SendMessageA(GetDlgItem(editor, TfrmAdd::idmmDesc), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(description));
+        SendMessageA(GetDlgItem(editor, TfrmAdd::idDescription), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(description));
 
-        const HWND add = GetDlgItem(editor, TfrmAdd::idbtAdd);
-        PostMessageA(editor, WM_COMMAND, MAKEWPARAM(TfrmAdd::idbtAdd, BN_CLICKED), reinterpret_cast<LPARAM>(add));
+        const HWND add = GetDlgItem(editor, TfrmAdd::idCommit);
+        PostMessageA(editor, WM_COMMAND, MAKEWPARAM(TfrmAdd::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); })) << "the commit was refused";
     }
 };

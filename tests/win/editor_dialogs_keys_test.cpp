@@ -47,7 +47,8 @@ protected:
 
 TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
     std::vector<std::string> added;
-    TfrmAddKey picker(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "");
+    Win32Prompts prompts;
+    TfrmAddKey picker(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(picker, picker.keysEdit.Handle());
     std::vector<HWND> expected = {picker.keysEdit.Handle()};
     for (const TFlatButton& button : picker.keyButtons) expected.push_back(button.Handle());
@@ -64,14 +65,14 @@ TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
     EXPECT_EQ(added, std::vector<std::string>{"{F1}{ENTER}"});
     EXPECT_TRUE(picker.Closed());
 
-    TfrmAddKey second(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "");
+    TfrmAddKey second(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(second, second.keysEdit.Handle());
     keys_.Type("abc");
     keys_.Key(VK_ESCAPE);  // closes and adds nothing
     EXPECT_TRUE(second.Closed());
     EXPECT_EQ(added.size(), 1u);
 
-    TfrmAddKey third(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "");
+    TfrmAddKey third(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(third, third.keysEdit.Handle());
     keys_.Type("xyz");
     keys_.Key(VK_RETURN);  // the default button

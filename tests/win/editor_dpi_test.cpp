@@ -78,7 +78,10 @@ TEST_F(DpiTest, EveryWindowFollowsAChangeOfScaleAndComesBack) {
          },
          {409, 459}, false},
         {"special-key picker",
-         [] { return std::unique_ptr<ModalForm>(new TfrmAddKey(nullptr, [](const std::string&) {}, "")); },
+         [] {
+             static Win32Prompts prompts;
+             return std::unique_ptr<ModalForm>(new TfrmAddKey(nullptr, [](const std::string&) {}, "", prompts));
+         },
          {270, 259}, false},
         {"About box", [&] { return std::unique_ptr<ModalForm>(new TfrmAbout(nullptr, shell)); }, {311, 300}, false},
         {"input box",

@@ -36,7 +36,7 @@ protected:
     }
     static bool CuesHidden(HWND control, UINT cue) { return KeyboardCueHidden(control, cue); }
 
-    Keyboard keys_{loop_, [this] { return form_->frmAdd ? form_->frmAdd->Handle() : nullptr; }};
+    Keyboard keys_{Loop(), [this] { return form_->frmAdd ? form_->frmAdd->Handle() : nullptr; }};
 };
 
 TEST_F(EditorKeyboardTest, FilledAndCommittedWithKeysOnly) {
@@ -184,7 +184,7 @@ TEST_F(EditorKeyboardTest, FocusRectanglesAndUnderlinesShowOnlyOnceTheKeyboardIs
         focusShownByTab = !CuesHidden(e.commitButton.Handle(), UISF_HIDEFOCUS);
         e.Close();
     });
-    form_->btnAddNewClick();
+    form_->OnAddMacro();
     EXPECT_TRUE(firstFocus);
     EXPECT_TRUE(hiddenAtFirst);
     EXPECT_TRUE(focusShownByTab);
@@ -196,7 +196,7 @@ TEST_F(EditorKeyboardTest, FocusRectanglesAndUnderlinesShowOnlyOnceTheKeyboardIs
                           WindowText(e.commitButton.Handle()) == "&Add" && GetFocus() == e.categoryCombo.Handle();
         e.Close();
     });
-    form_->btnAddNewClick();
+    form_->OnAddMacro();
     EXPECT_TRUE(accelShownByAlt);
 }
 

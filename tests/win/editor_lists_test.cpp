@@ -37,7 +37,7 @@ TEST_F(EditorTest, KeyPageChoicesCountsAndLists) {
     // Load a key list with every kind of line end, change it, save it.
     const std::string in = TempFile("in.lst");
     const std::string out = TempFile("out.lst");
-    WriteFile(in, std::string("{F1}\r\n\r\nabc\rx\ny", 15) + std::string("\0ignored", 8));
+    WriteBytes(in, std::string("{F1}\r\n\r\nabc\rx\ny", 15) + std::string("\0ignored", 8));
     prompts_.fileAnswers.push_back(in);
     Click(editor.keyPanel.loadListButton.Handle());
     EXPECT_EQ(prompts_.Last().file.filter, "Key List (*.lst)|*.lst|All Files (*.*)|*.*");
@@ -58,7 +58,7 @@ TEST_F(EditorTest, KeyPageChoicesCountsAndLists) {
     Click(editor.keyPanel.saveListButton.Handle());
     EXPECT_EQ(prompts_.Last().file.fileName, "Keylist.lst");
     EXPECT_TRUE(prompts_.Last().file.save);
-    EXPECT_EQ(ReadFile(out), "{F1}\r\n\r\nabc\r\n");
+    EXPECT_EQ(ReadBytes(out), "{F1}\r\n\r\nabc\r\n");
 
     // The empty entry would be lost: the commit refuses it.
     Click(editor.commitButton.Handle());
@@ -92,7 +92,7 @@ TEST_F(EditorTest, SpecialKeyPickerBuildsOneEntry) {
     Start();
     TfrmAdd& editor = NewEditor();
     {
-        TfrmAddKey picker(editor.Handle(), [&editor](const std::string& entry) { editor.AddKeyEntry(entry); }, "");
+        TfrmAddKey picker(editor.Handle(), [&editor](const std::string& entry) { editor.AddKeyEntry(entry); }, "", prompts_);
         EXPECT_EQ(WindowText(picker.Handle()), "Add Key");
         RECT client;
         GetClientRect(picker.Handle(), &client);
@@ -160,7 +160,7 @@ TEST_F(EditorTest, ProgramAndUrlListsAddDeleteAndCaptureFolder) {
 TEST_F(EditorTest, DonateAsksAndAnswerNoOpensNothing) {
     Start();
     prompts_.confirmAnswers.push_back(false);
-    form_->btnDonateClick();
+    form_->OnDonate();
     ASSERT_EQ(prompts_.asked.size(), 1u);
     EXPECT_EQ(prompts_.Last().kind, "confirm");
     EXPECT_EQ(prompts_.Last().text, "Do you want to donate this program?");

@@ -168,7 +168,7 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
         Click(editor->commitButton.Handle());
         if (!editor->Closed()) editor->Close();
     });
-    form_->BtnEditClick();
+    form_->OnEditMacro();
     ASSERT_TRUE(sawEditor);
     EXPECT_EQ(availability, Text(kCtrlShiftF5) + " is NOT available for registration.");
     EXPECT_EQ(prompts_.Messages().size(), 1u);  // only the availability

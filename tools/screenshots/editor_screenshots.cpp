@@ -156,13 +156,13 @@ TEST_F(EditorScreenshots, Render) {
     }
     {
         TfrmAdd& e = Editor("Shut down, after asking", pgMiscellaneous);
-        Pick(e.cbMisc.Handle(), 1);
+        Pick(e.systemActionCombo.Handle(), 1);
         Save(e.Handle(), "editor-system");
     }
     {
         TfrmAdd& e = Editor("", pgKeyEvents);
         Show(e.Handle());
-        TfrmAddKey picker(e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "");
+        TfrmAddKey picker(e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "", prompts_);
         Click(picker.keyButtons[0].Handle());
         Type(picker.keysEdit.Handle(), "abc");
         Click(picker.keyButtons[14].Handle());
