@@ -45,7 +45,6 @@ public:
     std::uint16_t CharToKeyCode(char character) override;
     unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override { numLock = !numLock; }
-    void PumpKeyboardMessages() override { ++keyboardPumps; }
 
     Point GetCursorPos() override { return cursor; }
     void SetCursorPos(Point point) override;
@@ -74,7 +73,6 @@ public:
     Point screenTopLeft{0, 0};
     Point screenBottomRight{1919, 1079};
     bool numLock = false;
-    int keyboardPumps = 0;
 
     // Titles of the top-level windows; ActivateWindowByTitle makes one active.
     std::vector<std::string> windowTitles;

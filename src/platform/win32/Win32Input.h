@@ -13,7 +13,6 @@ public:
     std::uint16_t CharToKeyCode(char character) override;
     unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override;
-    void PumpKeyboardMessages() override;
 
     Point GetCursorPos() override;
     void SetCursorPos(Point point) override;

@@ -12,7 +12,9 @@
 
 #include "hotkeys/MacroBinding.h"
 #include "platform/fake/FakeHotKeyApi.h"
+#include "platform/fake/FakeForeground.h"
 #include "platform/fake/FakeInput.h"
+#include "platform/fake/FakeKeyboardWatch.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeShell.h"
@@ -31,7 +33,8 @@ protected:
         if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         folder = pattern;
         listPath = folder + "/macrolist.lis";
-        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen}, "Keyvane");
+        runner = std::make_unique<TMacroRunner>(
+            RunnerPlatform{loop, shell, input, screen, &keyboard, &windows}, "Keyvane");
         runner->owner = 0x1234;
         binding = std::make_unique<TMacroBinding>(hotkeys, *runner, listPath);
     }
@@ -61,6 +64,8 @@ protected:
     FakeShell shell;
     FakeInput input;
     FakeScreen screen;
+    FakeKeyboardWatch keyboard;
+    FakeForeground windows;
     std::string folder, listPath;
     std::unique_ptr<TMacroRunner> runner;
     std::unique_ptr<TMacroBinding> binding;
