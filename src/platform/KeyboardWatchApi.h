@@ -9,8 +9,9 @@ namespace kv {
 
 struct KeyboardWatchEvents {
     // A press of Esc on the keyboard itself; Esc keys injected by any program,
-    // this one included, are not reported.
-    std::function<void()> onEscape;
+    // this one included, are not reported. True when the press stopped
+    // something: it is then kept from the window in front.
+    std::function<bool()> onEscape;
     // Any key that goes up, injected or not.
     std::function<void(std::uint8_t virtualKey)> onKeyUp;
 };

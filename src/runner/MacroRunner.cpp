@@ -27,7 +27,11 @@ void TMacroRunner::WatchKeyboard() {
     KeyboardWatchApi* keyboard = platform_.keyboard;
     if (!keyboard || keyboard->Active()) return;
     KeyboardWatchEvents events;
-    events.onEscape = [this] { RequestStop(); };
+    events.onEscape = [this] {
+        if (!IsPlaying()) return false;
+        RequestStop();
+        return true;
+    };
     events.onKeyUp = [this](std::uint8_t key) {
         held_.KeyReleased(key);
         UnwatchKeyboardWhenIdle();

@@ -206,6 +206,7 @@ void TfrmAdd::CreateControls() {
 
     lbDescription.Create(site, "Description:", 8, 344, 80, 14);
     mmDesc.Create(site, idmmDesc, 8, 360, 393, 60);
+    mmDesc.IgnoreEscape();
     btAdd.Create(site, idbtAdd, "Add", 326, 428, 75, 25);
 
     ShowPages(EditorPages());

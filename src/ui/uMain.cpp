@@ -100,7 +100,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& applicatio
     : loop_(loop),
       application_(application),
       title_(application.Title()),
-      runner_(RunnerPlatform{loop, shell_, input_, screen_}, title_),
+      runner_(RunnerPlatform{loop, shell_, input_, screen_, &keyboard_, &foreground_}, title_),
       binding_(hotKeyApi_, runner_, std::move(listPath)),
       OPMain(FileDialog::Kind::Open, kMacroListFilter, kMacroListExtension),
       SDMain(FileDialog::Kind::Save, kMacroListFilter, kMacroListExtension) {
@@ -120,6 +120,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(Win32MessageLoop& loop, Application& applicatio
     application.OnMinimize = [this] { ApplicationEvents1Minimize(); };
     application.OnRestore = [this] { ApplicationEvents1Restore(); };
     runner_.owner = reinterpret_cast<WindowHandle>(Handle());
+    runner_.OnPlayingChanged = [this] { UpdatePlayingTip(); };
 
     CreateMenus();
     LoadPictures();
@@ -174,6 +175,7 @@ void TfrmKeyvaneMain::CreateMenus() {
     trayPP.Reset(CreatePopupMenu());
     AppendItem(trayPP.Get(), Show1);
     AppendItem(trayPP.Get(), Disable1);
+    AppendItem(trayPP.Get(), StopMacro1);
     AppendItem(trayPP.Get(), Exit2);
 }
 
@@ -317,6 +319,7 @@ void TfrmKeyvaneMain::TrayMessage(LPARAM mouseMessage) {
             // Foreground first and the null message after: the menu then
             // closes when the user clicks elsewhere.
             SetForegroundWindow(Handle());
+            UpdateTrayMenu();
             POINT at = {};
             GetCursorPos(&at);
             const UINT command = UINT(TrackPopupMenu(trayPP.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
@@ -369,6 +372,7 @@ void TfrmKeyvaneMain::OnCommand(UINT id) {
         case cmAbout1: About1Click(); break;
         case cmShow1: Show1Click(); break;
         case cmDisable1: Disable1Click(); break;
+        case cmStopMacro1: StopMacro1Click(); break;
         case cmExit2: Exit2Click(); break;
     }
 }

@@ -10,8 +10,10 @@
 #include <string>
 
 #include "hotkeys/MacroBinding.h"
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32HotKeyApi.h"
 #include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32KeyboardWatch.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
@@ -49,7 +51,7 @@ public:
         cmBtnSettings, cmBtnDonate,
         cmNew1 = 200, cmImport1, cmExport1, cmExit1, cmEdit2, cmDelete1, cmSettings2, cmCheckUpdate1,
         cmVideoTutorials1, cmDonate1, cmFeedback1, cmAbout1,
-        cmShow1 = 300, cmDisable1, cmExit2,
+        cmShow1 = 300, cmDisable1, cmExit2, cmStopMacro1,
     };
 
     // Handlers.
@@ -78,6 +80,7 @@ public:
     void About1Click();
     void Show1Click();
     void Disable1Click();
+    void StopMacro1Click();
     void Exit2Click();
     void lwMacroListDblClick();
     void TrayMessage(LPARAM mouseMessage);
@@ -125,7 +128,8 @@ public:
     MenuItem CheckUpdate1{cmCheckUpdate1, "Tolvern WebSite"},
         VideoTutorials1{cmVideoTutorials1, "Video Tutorials", false}, Donate1{cmDonate1, "Donate"},
         Feedback1{cmFeedback1, "Feedback && Suggestion"}, About1{cmAbout1, "About"};
-    MenuItem Show1{cmShow1, "Show/Hide"}, Disable1{cmDisable1, "Disable all / Enable all"}, Exit2{cmExit2, "Exit"};
+    MenuItem Show1{cmShow1, "Show/Hide"}, Disable1{cmDisable1, "Disable all / Enable all"},
+        StopMacro1{cmStopMacro1, "Stop macro"}, Exit2{cmExit2, "Exit"};
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -142,6 +146,11 @@ private:
     // Fills the list view from the macro table.
     void RebuildList();
     void AppendRows(int firstSlot);
+    // The tray tip says which macro plays and how to stop it, or shows the
+    // title when none plays.
+    void UpdatePlayingTip();
+    // "Stop macro" is enabled only while a macro plays.
+    void UpdateTrayMenu();
     // Shows each message in a box captioned with the application title.
     void ShowMessages(const ListFileResult& result);
 
@@ -153,6 +162,8 @@ private:
     Win32HotKeyApi hotKeyApi_;
     Win32Input input_;
     Win32Screen screen_;
+    Win32KeyboardWatch keyboard_;
+    Win32Foreground foreground_;
     TMacroRunner runner_;
     TMacroBinding binding_;
 

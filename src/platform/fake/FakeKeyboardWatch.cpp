@@ -14,8 +14,8 @@ bool FakeKeyboardWatch::Start(KeyboardWatchEvents events) {
 
 void FakeKeyboardWatch::Stop() { active = false; }
 
-void FakeKeyboardWatch::PressEscape() {
-    if (active && events_.onEscape) events_.onEscape();
+bool FakeKeyboardWatch::PressEscape() {
+    return active && events_.onEscape && events_.onEscape();
 }
 
 void FakeKeyboardWatch::Release(std::uint8_t virtualKey) {

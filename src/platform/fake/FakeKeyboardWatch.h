@@ -15,8 +15,9 @@ public:
     bool IsKeyDown(std::uint8_t virtualKey) const override { return down[virtualKey]; }
     bool IsModifierKeyHeld() const override { return modifierHeld; }
 
-    // The user presses Esc; reported only while the watch runs.
-    void PressEscape();
+    // The user presses Esc; reported only while the watch runs. True when
+    // the press was taken.
+    bool PressEscape();
     // The user lets the key go.
     void Release(std::uint8_t virtualKey);
 
