@@ -16,9 +16,15 @@ const SidedKey kSidedKeys[] = {
 
 Win32KeyboardWatch* Win32KeyboardWatch::current_ = nullptr;
 
-Win32KeyboardWatch::~Win32KeyboardWatch() { Stop(); }
+Win32KeyboardWatch::~Win32KeyboardWatch() { Unhook(); }
 
 bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
+    if (hook_ && unhookPending_) {
+        // Still installed: keep it, with the new events.
+        unhookPending_ = false;
+        events_ = std::move(events);
+        return true;
+    }
     if (hook_) return true;
     if (current_) return false;
     // The state when the watch begins; the hook's reports keep it current.
@@ -31,9 +37,24 @@ bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
 
 void Win32KeyboardWatch::Stop() {
     if (!hook_) return;
+    if (inHook_) {
+        unhookPending_ = true;
+        return;
+    }
+    Unhook();
+}
+
+void Win32KeyboardWatch::Unhook() {
+    if (!hook_) return;
     UnhookWindowsHookEx(hook_);
     hook_ = nullptr;
     current_ = nullptr;
+    unhookPending_ = false;
+}
+
+void CALLBACK Win32KeyboardWatch::UnhookLater(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (current_ && current_->unhookPending_) current_->Unhook();
 }
 
 bool Win32KeyboardWatch::IsModifierKeyHeld() const {
@@ -66,13 +87,19 @@ LRESULT CALLBACK Win32KeyboardWatch::HookProc(int code, WPARAM wParam, LPARAM lP
 
     // A copy: a handler may stop the watch.
     const KeyboardWatchEvents events = watch->events_;
+    watch->inHook_ = true;
+    LRESULT result = 0;
     if (escape && events.onEscape && events.onEscape()) {
         // The Esc that stopped a macro was meant for the program, not for the
         // window the macro types into.
-        return 1;
+        result = 1;
+    } else {
+        result = CallNextHookEx(nullptr, code, wParam, lParam);
+        if (up && events.onKeyUp) events.onKeyUp(virtualKey);
     }
-    const LRESULT result = CallNextHookEx(nullptr, code, wParam, lParam);
-    if (up && events.onKeyUp) events.onKeyUp(virtualKey);
+    watch->inHook_ = false;
+    // A thread timer: dispatched with the next messages, after this call.
+    if (watch->unhookPending_) SetTimer(nullptr, 0, 0, UnhookLater);
     return result;
 }
 

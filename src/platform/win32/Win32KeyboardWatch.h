@@ -21,16 +21,23 @@ public:
     // One watch per process: a second one refuses to start while the first runs.
     bool Start(KeyboardWatchEvents events) override;
     void Stop() override;
-    bool Active() const override { return hook_ != nullptr; }
+    bool Active() const override { return hook_ != nullptr && !unhookPending_; }
     bool IsKeyDown(std::uint8_t virtualKey) const override { return down_[virtualKey]; }
     bool IsModifierKeyHeld() const override;
 
 private:
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+    static void CALLBACK UnhookLater(HWND, UINT, UINT_PTR timer, DWORD);
     void SetKey(BYTE virtualKey, bool down);
+    void Unhook();
 
     static Win32KeyboardWatch* current_;
     HHOOK hook_ = nullptr;
+    // Removing the hook from inside its own call upsets Wine's server for
+    // good (later processes stop getting hotkeys): a stop asked for there
+    // waits until the call has returned.
+    bool inHook_ = false;
+    bool unhookPending_ = false;
     std::array<bool, 256> down_{};
     KeyboardWatchEvents events_;
 };
