@@ -1,12 +1,17 @@
 // Keys per second that reach a window: a long key item typed with the real
 // platform into a multi-line edit, timed until the last character arrived.
+// Typed as a playing macro types: with the stop checks, the foreground rule
+// and the keyboard watch installed.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32KeyboardWatch.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "runner/Delay.h"
+#include "runner/Playback.h"
 #include "runner/keyevents.h"
 
 #include <windows.h>
@@ -48,7 +53,14 @@ int main(int argc, char** argv) {
     kv::Win32Input input;
     kv::Win32MessageLoop loop;
     SilentShell shell;
+    kv::Win32Foreground foreground;
+    kv::Win32KeyboardWatch keyboard;
+    kv::PlaybackControl playback;
+    playback.foreground = &foreground;
+    playback.keyboard = &keyboard;
+    keyboard.Start({});
     kv::InputContext context{input, loop, shell};
+    context.playback = &playback;
     kv::Delay(loop, 200);
 
     const double start = Seconds();

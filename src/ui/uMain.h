@@ -109,6 +109,9 @@ public:
     int SelectedRow() const;
 
     TMacroBinding& Binding() { return binding_; }
+    HMENU TrayMenu() const { return trayPP.Get(); }
+    // "Stop macro" is enabled only while a macro plays.
+    void UpdateTrayMenu();
     bool AllDisabled() const { return binding_.AllDisabled; }
     const TrayIcon& TrayIconData() const { return trayIconData_; }
     HWND ListView() const { return lwMacroList; }
@@ -149,8 +152,6 @@ private:
     // The tray tip says which macro plays and how to stop it, or shows the
     // title when none plays.
     void UpdatePlayingTip();
-    // "Stop macro" is enabled only while a macro plays.
-    void UpdateTrayMenu();
     // Shows each message in a box captioned with the application title.
     void ShowMessages(const ListFileResult& result);
 

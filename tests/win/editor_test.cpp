@@ -334,6 +334,22 @@ TEST_F(EditorTest, InsertKeyOnTheMousePageAddsTheLivePosition) {
     EXPECT_EQ(editor.lsbKeys.Count(), 0);
 }
 
+TEST_F(EditorTest, EscInTheDescriptionKeepsTheEditorOpenAndTheText) {
+    Start();
+    TfrmAdd& editor = NewEditor();
+    ShowWindow(editor.Handle(), SW_SHOW);
+    Type(editor.mmDesc.Handle(), "Keep me");
+    SetFocus(editor.mmDesc.Handle());
+    // As the keyboard delivers it, through the dialog navigation of the loop.
+    PostMessageA(editor.mmDesc.Handle(), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    PostMessageA(editor.mmDesc.Handle(), WM_CHAR, VK_ESCAPE, 0x00010001);
+    PostMessageA(editor.mmDesc.Handle(), WM_KEYUP, VK_ESCAPE, LPARAM(0xC0010001));
+    Pump(5);
+    EXPECT_FALSE(editor.Closed());
+    EXPECT_TRUE(IsWindowVisible(editor.Handle()));
+    EXPECT_EQ(editor.mmDesc.Text(), "Keep me");
+}
+
 TEST_F(EditorTest, OpeningAMouseMacroStartsTheLivePosition) {
     Start(Line(1, "MOUSEE", kCtrlShiftF5, "Repeat until|3|{X:1,Y:2}|{RBUTTON}", ""));
     Binding().table.EditIndex = 0;
