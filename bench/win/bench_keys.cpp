@@ -26,6 +26,19 @@ public:
     }
 };
 
+// The edit stands in for another program's window: typing never goes into
+// the program's own windows, so the rule must not count it as one of them.
+class ForeignTarget : public kv::Win32Foreground {
+public:
+    explicit ForeignTarget(HWND target) : target_(target) {}
+    bool IsOwnWindow(kv::WindowHandle window) override {
+        return window != reinterpret_cast<kv::WindowHandle>(target_) && Win32Foreground::IsOwnWindow(window);
+    }
+
+private:
+    HWND target_;
+};
+
 double Seconds() {
     LARGE_INTEGER now, frequency;
     QueryPerformanceCounter(&now);
@@ -53,7 +66,7 @@ int main(int argc, char** argv) {
     kv::Win32Input input;
     kv::Win32MessageLoop loop;
     SilentShell shell;
-    kv::Win32Foreground foreground;
+    ForeignTarget foreground(window);
     kv::Win32KeyboardWatch keyboard;
     kv::PlaybackControl playback;
     playback.foreground = &foreground;
