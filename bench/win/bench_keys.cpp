@@ -1,5 +1,7 @@
 // Keys per second that reach a window: a long key item typed with the real
 // platform into a multi-line edit, timed until the last character arrived.
+// Typed as a playing macro types: with the stop checks, the foreground rule
+// and the keyboard watch installed.
 // The anchor, in the same run: the same text sent with raw SendInput, one
 // key (down and up) per call; three runs of each, alternating, medians.
 #include <algorithm>
@@ -8,9 +10,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32KeyboardWatch.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "runner/Delay.h"
+#include "runner/Playback.h"
 #include "runner/keyevents.h"
 
 #include <windows.h>
@@ -23,6 +28,19 @@ public:
     void ShowMessage(const std::string& text, const std::string&, kv::MessageIcon) override {
         std::fprintf(stderr, "box: %s\n", text.c_str());
     }
+};
+
+// The edit stands in for another program's window: typing never goes into
+// the program's own windows, so the rule must not count it as one of them.
+class ForeignTarget : public kv::Win32Foreground {
+public:
+    explicit ForeignTarget(HWND target) : target_(target) {}
+    bool IsOwnWindow(kv::WindowHandle window) override {
+        return window != reinterpret_cast<kv::WindowHandle>(target_) && Win32Foreground::IsOwnWindow(window);
+    }
+
+private:
+    HWND target_;
 };
 
 double Seconds() {
@@ -67,7 +85,14 @@ int main(int argc, char** argv) {
     kv::Win32Input input;
     kv::Win32MessageLoop loop;
     SilentShell shell;
+    ForeignTarget foreground(window);
+    kv::Win32KeyboardWatch keyboard;
+    kv::PlaybackControl playback;
+    playback.foreground = &foreground;
+    playback.keyboard = &keyboard;
+    keyboard.Start({});
     kv::InputContext context{input, loop, shell};
+    context.playback = &playback;
     kv::Delay(loop, 200);
 
     const double start = Seconds();

@@ -11,7 +11,7 @@ namespace kv {
 KeyvaneApp::KeyvaneApp(std::string listPath, UiPrompts* prompts)
     : prompts_(prompts ? *prompts : platformPrompts_),
       title_(ApplicationTitle(ExePath())),
-      runner_(RunnerPlatform{loop_, shell_, input_, screen_, windows_, system_}, title_),
+      runner_(RunnerPlatform{loop_, shell_, input_, screen_, windows_, system_, &keyboard_, &foreground_}, title_),
       binding_(hotKeyApi_, runner_, std::move(listPath)) {
     application_.Create(title_, ProgramIcon(GetSystemMetrics(SM_CXICON)), ProgramIcon(GetSystemMetrics(SM_CXSMICON)));
     // The availability probe registers against the window that carries the

@@ -8,7 +8,9 @@
 #include "dispatch/MacroBinding.h"
 #include "forms/MainForm.h"
 #include "hotkeys/HotKeyText.h"
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32HotKeyApi.h"
+#include "platform/win32/Win32KeyboardWatch.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Screen.h"
@@ -51,6 +53,8 @@ private:
     Win32Screen screen_;
     Win32TopLevelWindows windows_;
     Win32System system_;
+    Win32KeyboardWatch keyboard_;  // follows the keyboard while a macro plays: Esc stops it
+    Win32Foreground foreground_;
     Win32Prompts platformPrompts_;
     UiPrompts& prompts_;
     ModifierNames modifierNames_;

@@ -29,6 +29,7 @@ int TMacroBinding::AddNewHotkey(std::uint32_t HotKey, const std::string& ActionK
     slot.ActionKind = ActionKind;
     slot.ActionData = ActionData;
     slot.Description = Description;
+    slot.KeptLine.clear();
     if (!editMode) ++table.MacroCount;
     return index;
 }

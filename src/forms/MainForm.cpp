@@ -72,6 +72,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
       shell_(services.shell),
       hotKeyApi_(services.hotKeys),
       input_(services.input),
+      runner_(services.runner),
       binding_(services.binding),
       prompts_(services.prompts),
       modifierNames_(services.modifierNames),
@@ -92,7 +93,8 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
     application.SetMainForm(Handle());
     application.OnMinimize = [this] { OnApplicationMinimize(); };
     application.OnRestore = [this] { OnApplicationRestore(); };
-    services.runner.owner = reinterpret_cast<WindowHandle>(Handle());
+    runner_.owner = reinterpret_cast<WindowHandle>(Handle());
+    runner_.OnPlayingChanged = [this] { UpdatePlayingTip(); };
 
     CreateMenus();
     pictures_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kToolButtons)), 0);
@@ -101,6 +103,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
 }
 
 TfrmKeyvaneMain::~TfrmKeyvaneMain() {
+    runner_.OnPlayingChanged = nullptr;  // the runner outlives the window
     RemoveTrayIcon();
     application_.OnMinimize = nullptr;
     application_.OnRestore = nullptr;
@@ -147,6 +150,7 @@ void TfrmKeyvaneMain::CreateMenus() {
     trayMenu_.Reset(CreatePopupMenu());
     AppendItem(trayMenu_.Get(), showHideItem);
     AppendItem(trayMenu_.Get(), toggleAllItem);
+    AppendItem(trayMenu_.Get(), stopMacroItem);
     AppendItem(trayMenu_.Get(), trayExitItem);
 }
 
@@ -290,6 +294,7 @@ void TfrmKeyvaneMain::OnTrayIcon(LPARAM mouseMessage) {
             // Foreground first and the null message after: the menu then
             // closes when the user clicks elsewhere.
             SetForegroundWindow(Handle());
+            UpdateTrayMenu();
             POINT at = {};
             GetCursorPos(&at);
             const UINT command = UINT(TrackPopupMenu(trayMenu_.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,

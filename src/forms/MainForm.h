@@ -52,7 +52,7 @@ public:
         cmDisableAll = 100, cmEnableAll, cmAdd, cmEdit, cmDelete, cmFeedback, cmAbout, cmSettings, cmDonate,
         cmMenuNew = 200, cmImport, cmExport, cmExit, cmMenuEdit, cmMenuDelete, cmMenuSettings, cmWebSite,
         cmVideoTutorials, cmMenuDonate, cmMenuFeedback, cmMenuAbout,
-        cmShowHide = 300, cmToggleAll, cmTrayExit,
+        cmShowHide = 300, cmToggleAll, cmTrayExit, cmStopMacro,
     };
     // Control identifiers.
     enum Control : UINT { idFilterBox = 400 };
@@ -73,6 +73,7 @@ public:
     void OnWebSite();
     void OnShowHide();   // shows the window from the tray
     void OnToggleAll();  // the tray menu's Disable all / Enable all
+    void OnStopMacro();  // the tray menu's Stop macro: the playing macros end at their next step
     // Enter in the window: edits the selected macro, or from the filter box
     // moves to the list.
     void OnEnter();
@@ -100,6 +101,9 @@ public:
     TMacroBinding& Binding() { return binding_; }
     bool AllDisabled() const { return binding_.AllDisabled; }
     const TrayIcon& TrayIconData() const { return trayIconData_; }
+    HMENU TrayMenu() const { return trayMenu_.Get(); }
+    // "Stop macro" is enabled only while a macro plays.
+    void UpdateTrayMenu();
     HWND ListView() const { return macroList.Handle(); }
     HWND FilterBox() const { return filterBox.Handle(); }
 
@@ -121,7 +125,7 @@ public:
         donateItem{cmMenuDonate, "Donate"}, feedbackItem{cmMenuFeedback, "Feedback && Suggestion"},
         aboutItem{cmMenuAbout, "About"};
     MenuItem showHideItem{cmShowHide, "Show/Hide"}, toggleAllItem{cmToggleAll, "Disable all / Enable all"},
-        trayExitItem{cmTrayExit, "Exit"};
+        stopMacroItem{cmStopMacro, "Stop macro"}, trayExitItem{cmTrayExit, "Exit"};
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -167,6 +171,10 @@ private:
     void FocusFilter();
     std::string ShortcutText(std::uint32_t hotKey);
 
+    // MainFormPlaying.cpp: the tray tip says which macro plays and how to
+    // stop it, or shows the title when none plays.
+    void UpdatePlayingTip();
+
     Win32MessageLoop& loop_;
     Application& application_;
     std::string title_;
@@ -174,6 +182,7 @@ private:
     ShellApi& shell_;
     HotKeyApi& hotKeyApi_;
     InputApi& input_;
+    TMacroRunner& runner_;
     TMacroBinding& binding_;
     UiPrompts& prompts_;
     const ModifierNames& modifierNames_;

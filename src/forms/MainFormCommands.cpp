@@ -43,6 +43,7 @@ const CommandHandler kCommands[] = {
     {TfrmKeyvaneMain::cmWebSite, &TfrmKeyvaneMain::OnWebSite},
     {TfrmKeyvaneMain::cmShowHide, &TfrmKeyvaneMain::OnShowHide},
     {TfrmKeyvaneMain::cmToggleAll, &TfrmKeyvaneMain::OnToggleAll},
+    {TfrmKeyvaneMain::cmStopMacro, &TfrmKeyvaneMain::OnStopMacro},
     {IDOK, &TfrmKeyvaneMain::OnEnter},
 };
 

@@ -51,7 +51,8 @@ std::uint16_t TKVKeyHook::AddHotKey(std::uint32_t hotKey) {
     // Without an atom there is no id to report: registering under id 0 would
     // leave a registration that nobody can name or release.
     if (atom == 0) return 0;
-    if (!api_.RegisterHotKey(window_, atom, modifiers, key)) {
+    // One press, one message; the stored value never carries the flag.
+    if (!api_.RegisterHotKey(window_, atom, modifiers | kModNoRepeat, key)) {
         api_.DeleteAtom(atom);
         return 0;
     }

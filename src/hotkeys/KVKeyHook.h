@@ -34,7 +34,8 @@ public:
     TKVKeyHook(const TKVKeyHook&) = delete;
     TKVKeyHook& operator=(const TKVKeyHook&) = delete;
 
-    // Registers the shortcut under the atom "KVKeyHook" + decimal value.
+    // Registers the shortcut under the atom "KVKeyHook" + decimal value,
+    // asking for no key repeats (MOD_NOREPEAT).
     // Returns the atom, or 0 when the platform refuses (the combination is
     // taken, by another program or by this one).
     std::uint16_t AddHotKey(std::uint32_t hotKey);

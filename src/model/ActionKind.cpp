@@ -16,15 +16,20 @@ const KindName kKindNames[] = {
     {kKindMiscellaneous, "Miscellaneous"},
 };
 
+const KindName* FindKind(const std::string& code) {
+    for (const KindName& kind : kKindNames) {
+        if (code == kind.code) return &kind;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 std::string ActionDisplayName(const std::string& code) {
-    for (const KindName& kind : kKindNames) {
-        if (code == kind.code) return kind.displayName;
-    }
-    return "";
+    const KindName* kind = FindKind(code);
+    return kind ? kind->displayName : "Unknown (" + code + ")";
 }
 
-bool IsKnownActionKind(const std::string& code) { return !ActionDisplayName(code).empty(); }
+bool IsKnownActionKind(const std::string& code) { return FindKind(code) != nullptr; }
 
 }  // namespace kv

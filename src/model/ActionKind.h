@@ -13,8 +13,8 @@ inline constexpr char kKindMouseEvents[] = "MOUSEE";
 inline constexpr char kKindWindowActions[] = "WINACT";
 inline constexpr char kKindMiscellaneous[] = "MISCEL";
 
-// "Run Program" for "RUNPRG" and so on; "" for a code that is none of the
-// seven (codes are compared whole and case-sensitive).
+// "Run Program" for "RUNPRG" and so on; "Unknown (<code>)" for a code that is
+// none of the seven (codes are compared whole and case-sensitive).
 std::string ActionDisplayName(const std::string& code);
 
 bool IsKnownActionKind(const std::string& code);

@@ -33,13 +33,17 @@ std::string WithoutAt(const std::string& text) {
 
 }  // namespace
 
-std::vector<std::string> SplitLines(const std::string& text) {
+std::vector<std::string> SplitLines(const std::string& text, std::size_t* nulLine) {
     std::vector<std::string> lines;
     std::string current;
     bool open = false;  // characters seen since the last line end
+    if (nulLine) *nulLine = std::string::npos;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
-        if (c == '\0') break;
+        if (c == '\0') {
+            if (nulLine) *nulLine = lines.size();
+            break;
+        }
         if (c == '\r' || c == '\n') {
             lines.push_back(current);
             current.clear();
@@ -64,6 +68,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
 }
 
 std::string FormatListLine(const TMacroSlot& slot) {
+    if (!slot.KeptLine.empty()) return slot.KeptLine;
     return std::to_string(slot.UniqueID) + ";" + (slot.Enabled ? "-1" : "0") + ";" + OnOneLine(slot.ActionKind) + ";" +
            std::to_string(slot.HotKey) + ";" + OnOneLine(slot.ActionData) + ";" + OnOneLine(slot.Description) + "@";
 }

@@ -14,15 +14,17 @@ namespace kv {
 constexpr std::size_t kListLinePieces = 6;
 
 // CR LF, a lone LF and a lone CR each end a line; a final line end makes no
-// extra line; a NUL ends the text.
-std::vector<std::string> SplitLines(const std::string& text);
+// extra line; a NUL ends the text. nulLine, when given, is set to the index
+// of the line that holds the NUL, or npos when there is none.
+std::vector<std::string> SplitLines(const std::string& text, std::size_t* nulLine = nullptr);
 
 // The lines, each followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 
 // One record, without the CR LF: identifier, "-1" or "0", kind, shortcut,
 // payload, description + "@". A CR, LF or NUL inside a text becomes a space,
-// so that a record never spreads over two lines.
+// so that a record never spreads over two lines. A slot of an unknown kind
+// gives its line as it was read.
 std::string FormatListLine(const TMacroSlot& slot);
 
 // The pieces of a record: the line Split at ";". When that leaves fewer than

@@ -16,6 +16,9 @@ struct TMacroSlot {
     std::string ActionKind;
     std::string ActionData;
     std::string Description;
+    // A record of an action kind this program does not know, as read from
+    // the list file: it is written back unchanged. Empty for every other slot.
+    std::string KeptLine;
 };
 
 constexpr int kMaxMacros = 1000;

@@ -13,6 +13,9 @@ constexpr unsigned kModAlt = 1;
 constexpr unsigned kModControl = 2;
 constexpr unsigned kModShift = 4;
 constexpr unsigned kModWin = 8;
+// Asks for one WM_HOTKEY per press instead of one per key repeat. Not part of
+// the combination: it is never reported back and never stored.
+constexpr unsigned kModNoRepeat = 0x4000;
 
 class HotKeyApi {
 public:

@@ -48,9 +48,6 @@ public:
     // Flips NumLock's toggle bit in the calling thread's keyboard state
     // (GetKeyState, GetKeyboardState, SetKeyboardState).
     virtual void ToggleNumLockState() = 0;
-    // Removes and dispatches the keyboard messages (0x100..0x109) waiting in
-    // the calling thread's queue.
-    virtual void PumpKeyboardMessages() = 0;
 
     virtual Point GetCursorPos() = 0;
     virtual void SetCursorPos(Point point) = 0;

@@ -18,6 +18,10 @@ public:
     // Blocks until a message arrives or timeoutMs passes, without taking
     // the message off the queue (MsgWaitForMultipleObjectsEx).
     virtual void WaitForMessage(std::uint32_t timeoutMs) = 0;
+
+    // True once the program has been told to end (WM_QUIT was met): a macro
+    // that plays then ends at its next step.
+    virtual bool Terminated() const = 0;
 };
 
 }  // namespace kv

@@ -21,10 +21,13 @@ std::int32_t parseDelay(const std::string& item) {
     return TryStrToInt(digits, value) ? value : 0;
 }
 
-void Delay(MessageLoopApi& loop, std::int32_t ms) {
+void Delay(MessageLoopApi& loop, std::int32_t ms) { Delay(loop, ms, nullptr); }
+
+void Delay(MessageLoopApi& loop, std::int32_t ms, const std::function<void()>& afterDispatch) {
     const std::uint32_t start = loop.TickCount();
     for (;;) {
         loop.ProcessMessages();
+        if (afterDispatch) afterDispatch();
         if (ms <= 0) return;
         // Unsigned subtraction measures the time passed across a wrap of the
         // 32-bit counter.

@@ -2,6 +2,7 @@
 // The delay item "{DELAY" number "}" of key and mouse macros, and the wait
 // that keeps the program's windows working while it lasts.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/MessageLoopApi.h"
@@ -20,5 +21,8 @@ std::int32_t parseDelay(const std::string& item);
 // between messages instead of polling. At least one pass of dispatch is made,
 // also for zero or negative ms.
 void Delay(MessageLoopApi& loop, std::int32_t ms);
+// The same, calling afterDispatch after every pass of dispatch (it may throw
+// to end the wait early).
+void Delay(MessageLoopApi& loop, std::int32_t ms, const std::function<void()>& afterDispatch);
 
 }  // namespace kv

@@ -15,7 +15,42 @@
 namespace kv {
 
 TMacroRunner::TMacroRunner(RunnerPlatform platform, std::string appTitle)
-    : platform_(platform), appTitle_(std::move(appTitle)), windowActions_(platform.windows) {}
+    : platform_(platform), appTitle_(std::move(appTitle)), windowActions_(platform.windows) {
+    playback_.keyboard = platform_.keyboard;
+    playback_.foreground = platform_.foreground;
+}
+
+void TMacroRunner::RequestStop() {
+    if (IsPlaying()) playback_.RequestStop();
+}
+
+void TMacroRunner::WatchKeyboard() {
+    KeyboardWatchApi* keyboard = platform_.keyboard;
+    if (!keyboard || keyboard->Active()) return;
+    KeyboardWatchEvents events;
+    events.onEscape = [this] {
+        if (!IsPlaying()) return false;
+        RequestStop();
+        return true;
+    };
+    events.onKeyUp = [this](std::uint8_t key) {
+        held_.KeyReleased(key);
+        UnwatchKeyboardWhenIdle();
+    };
+    keyboard->Start(std::move(events));
+}
+
+void TMacroRunner::UnwatchKeyboardWhenIdle() {
+    if (platform_.keyboard && platform_.keyboard->Active() && running_.empty() && held_.Empty()) {
+        platform_.keyboard->Stop();
+    }
+}
+
+InputContext TMacroRunner::PlayerContext() {
+    InputContext context{platform_.input, platform_.loop, platform_.shell, &platform_.system};
+    context.playback = &playback_;
+    return context;
+}
 
 bool TMacroRunner::IsRunning(std::uint32_t UniqueID) const {
     return std::find(running_.begin(), running_.end(), UniqueID) != running_.end();
@@ -23,14 +58,31 @@ bool TMacroRunner::IsRunning(std::uint32_t UniqueID) const {
 
 void TMacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uint32_t HotKey,
                             std::uint32_t UniqueID, const std::string& ActionData, const std::string& Description) {
-    if (!Enabled || IsRunning(UniqueID)) return;
+    if (!Enabled) return;
+    const std::uint32_t now = platform_.loop.TickCount();
+    // IsRepeat first: a repeat that arrives while the macro plays counts as
+    // the latest press too.
+    if (held_.IsRepeat(UniqueID, now) || IsRunning(UniqueID)) return;
 
     // The texts are copies: the table may change while this macro waits.
     const std::string kind = ActionKind;     // NOLINT(performance-unnecessary-copy-initialization)
     const std::string payload = ActionData;  // NOLINT(performance-unnecessary-copy-initialization)
+    const bool plays = kind == kKindKeyEvents || kind == kKindMouseEvents;
+    if (running_.empty()) playback_.ClearStop();
+    WatchKeyboard();
+    const std::uint8_t key = std::uint8_t(HotKey & 0xFF);
+    if (platform_.keyboard && platform_.keyboard->Active() && platform_.keyboard->IsKeyDown(key)) {
+        held_.Started(UniqueID, key, now);
+    }
     running_.push_back(UniqueID);
+    if (plays) {
+        playing_.push_back(Description);
+        if (OnPlayingChanged) OnPlayingChanged();
+    }
     try {
         Play(kind, payload);
+    } catch (const MacroStopped&) {
+        // Stopped: what was typed stays, nothing is held, nothing to report.
     } catch (const std::exception& error) {
         // A nested macro runs inside the window procedure of the outer one's
         // wait; its error must not travel through the platform's frames, so
@@ -40,6 +92,14 @@ void TMacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::ui
         platform_.shell.ShowMessage("Unexpected error.", appTitle_, MessageIcon::Error);
     }
     running_.erase(std::find(running_.begin(), running_.end(), UniqueID));
+    if (plays) {
+        playing_.pop_back();
+        if (OnPlayingChanged) OnPlayingChanged();
+    }
+    // A stop ends the nested macros and then the outer ones; the next
+    // shortcut starts afresh.
+    if (running_.empty()) playback_.ClearStop();
+    UnwatchKeyboardWhenIdle();
 }
 
 void TMacroRunner::Play(const std::string& kind, const std::string& payload) {
@@ -65,12 +125,12 @@ void TMacroRunner::pOpenURL(const std::string& ActionData) { ShellOpenEach(Actio
 void TMacroRunner::pScreenCapture(const std::string& ActionData) { kv::pScreenCapture(platform_.screen, ActionData); }
 
 void TMacroRunner::pKeyEvent(const std::string& ActionData) {
-    InputContext context{platform_.input, platform_.loop, platform_.shell, &platform_.system};
+    InputContext context = PlayerContext();
     kv::pKeyEvent(context, ActionData);
 }
 
 void TMacroRunner::pMouseEvent(const std::string& ActionData) {
-    InputContext context{platform_.input, platform_.loop, platform_.shell, &platform_.system};
+    InputContext context = PlayerContext();
     kv::pMouseEvent(context, ActionData);
 }
 

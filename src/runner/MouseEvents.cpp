@@ -7,6 +7,7 @@
 #include "model/Split.h"
 #include "runner/Delay.h"
 #include "runner/InputTarget.h"
+#include "runner/Playback.h"
 
 namespace kv {
 
@@ -32,15 +33,18 @@ int StepToward(int from, int to) {
     return from < to ? from + 1 : from > to ? from - 1 : from;
 }
 
+// A stop comes before a press, never between it and its release.
 void Click(InputContext& context, std::uint32_t downFlags, std::uint32_t upFlags, std::uint32_t data = 0) {
+    CheckStop(context);
     context.input.MouseEvent(downFlags, data);
     context.input.MouseEvent(upFlags, data);
 }
 
 void PlayMouseItem(InputContext& context, const std::string& item) {
+    CheckStop(context);
     const std::int32_t ms = parseDelay(item);
     if (ms != 0) {
-        Delay(context.loop, ms);
+        PlayDelay(context, ms);
     } else if (IsPositionItem(item)) {
         MouseEvent(context, GetMouseCoorFromStr(item));
     } else if (IsClickItem(item)) {
@@ -93,7 +97,7 @@ void EmulateMouseMove(InputContext& context, Point target) {
         current.y = StepToward(current.y, target.y);
         if (++step == 10) {
             step = 0;
-            Delay(context.loop, 3);
+            PlayDelay(context, 3);
         }
         context.input.SetCursorPos(current);
     } while (current != target);
@@ -101,24 +105,24 @@ void EmulateMouseMove(InputContext& context, Point target) {
 
 void EmulateMouseClick(InputContext& context, const std::string& item) {
     if (item == "{LBUTTON}") {
-        Delay(context.loop, 5);
+        PlayDelay(context, 5);
         Click(context, kMouseLeftDown, kMouseLeftUp);
     } else if (item == "{DBLCLICK}") {
-        Delay(context.loop, 5);
+        PlayDelay(context, 5);
         Click(context, kMouseLeftDown, kMouseLeftUp);
-        Delay(context.loop, 100);
+        PlayDelay(context, 100);
         Click(context, kMouseLeftDown, kMouseLeftUp);
     } else if (item == "{RBUTTON}") {
-        Delay(context.loop, 5);
+        PlayDelay(context, 5);
         Click(context, kMouseRightDown, kMouseRightUp);
     } else if (item == "{MBUTTON}") {
-        Delay(context.loop, 5);
+        PlayDelay(context, 5);
         Click(context, kMouseMiddleDown, kMouseMiddleUp);
     } else if (item == "{BUTTON4}") {
-        Delay(context.loop, 5);
+        PlayDelay(context, 5);
         Click(context, kMouseXDown, kMouseXUp, kMouseXButton1);
     } else if (item == "{BUTTON5}") {
-        Delay(context.loop, 5);
+        PlayDelay(context, 5);
         Click(context, kMouseXDown, kMouseXUp, kMouseXButton2);
     }
 }

@@ -9,6 +9,7 @@
 #include "runner/CharacterInput.h"
 #include "runner/Delay.h"
 #include "runner/InputTarget.h"
+#include "runner/Playback.h"
 
 namespace kv {
 
@@ -64,7 +65,8 @@ public:
         try {
             return SendText(text);
         } catch (...) {
-            // A bad repeat count ends the macro; the modifiers it held go up.
+            // A bad repeat count or a stop ends the macro; the modifiers it
+            // held go up.
             ReleaseAllHeld();
             throw;
         }
@@ -236,6 +238,8 @@ private:
         const std::uint8_t scanCode = ScanCodeOf(virtualKey);
         const std::uint32_t flags = IsExtendedKey(virtualKey) ? kKeyEventExtendedKey : 0;
         for (unsigned i = 0; i < count; ++i) {
+            // Between keys, never between a key's press and its release.
+            AwaitTypingTurn(context_);
             PostKeyEvent(virtualKey, scanCode, flags);
             if (withRelease) PostKeyEvent(virtualKey, scanCode, flags | kKeyEventKeyUp);
         }
@@ -260,12 +264,16 @@ private:
 
     void PostKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) {
         context_.input.KeybdEvent(virtualKey, scanCode, flags);
-        if (wait_) context_.input.PumpKeyboardMessages();
+        // Every message, not only the keyboard's: a filtered peek would still
+        // take WM_QUIT off the queue and lose it, and a press of the playing
+        // macro's own shortcut must be seen now (and dropped), not run again
+        // after the macro.
+        if (wait_) context_.loop.ProcessMessages();
     }
 
     void PostUnicodeEvent(std::uint16_t unit, bool keyUp) {
         context_.input.UnicodeKeyEvent(unit, keyUp);
-        if (wait_) context_.input.PumpKeyboardMessages();
+        if (wait_) context_.loop.ProcessMessages();
     }
 
     // The box is modal: the held modifiers go up while it is shown, so that
@@ -335,9 +343,13 @@ bool SendKeySequence(InputContext& context, const std::string& text, bool wait) 
 
 void WaitForModifierRelease(InputContext& context) {
     const std::uint32_t start = context.loop.TickCount();
-    while (context.input.IsModifierKeyHeld() &&
+    while (ModifierKeyHeld(context) &&
            context.loop.TickCount() - start < std::uint32_t(kModifierReleaseTimeoutMs)) {
-        Delay(context.loop, 10);
+        // The keyboard watch's report of the release is a message: the wait
+        // ends with it.
+        context.loop.ProcessMessages();
+        CheckStop(context);
+        context.loop.WaitForMessage(kModifierPollMs);
     }
 }
 
@@ -361,9 +373,10 @@ void pKeyEvent(InputContext& context, const std::string& ActionData) {
 
     for (int pass = 0; pass < header.times; ++pass) {
         for (size_t item = header.firstItem; item < fields.size(); ++item) {
+            CheckStop(context);
             const std::int32_t ms = parseDelay(fields[item]);
             if (ms != 0) {
-                Delay(context.loop, ms);
+                PlayDelay(context, ms);
             } else {
                 if (!InputReachesForeground(context)) return;
                 // An unclosed brace ends only its own item.

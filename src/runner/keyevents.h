@@ -16,6 +16,8 @@
 
 namespace kv {
 
+class PlaybackControl;
+
 // What the key and mouse players stand on. With a system, they stop a macro
 // whose input the window that has the keyboard would not get (InputTarget.h).
 struct InputContext {
@@ -23,6 +25,11 @@ struct InputContext {
     MessageLoopApi& loop;
     ShellApi& shell;
     SystemApi* system = nullptr;
+    // The stop request and the foreground rule of the macros that play
+    // (runner/Playback.h); none for a bare key text.
+    PlaybackControl* playback = nullptr;
+    // The window the keys go to, once known.
+    WindowHandle typingTarget = 0;
 };
 
 struct KeyName {
@@ -38,10 +45,12 @@ extern const KeyName KeyNameTable[41];
 std::uint8_t LookupKeyName(const std::string& name);
 
 // Types the key text. With wait set, the keyboard messages each event
-// produces for the program's own windows are dispatched at once. Returns
+// produces for the program's own windows are dispatched at once, with every
+// other waiting message (WM_QUIT included: the macro then ends). Returns
 // false when the text is empty or a brace is not closed. No key that the
 // text pressed stays down when it returns, also after an unclosed brace or
-// group. Throws ConvertError for a repeat count that is not a number.
+// group. Throws ConvertError for a repeat count that is not a number, and
+// MacroStopped before the next key once a stop is requested.
 bool SendKeySequence(InputContext& context, const std::string& text, bool wait);
 
 // How often a macro with the repeat count text plays its items: the count
@@ -50,8 +59,11 @@ int RepeatTimes(const std::string& count);
 
 // A macro starts while the user still holds its shortcut: typed keys and
 // clicks would then carry the user's Ctrl, Shift or Alt. Waits, dispatching
-// messages, until those keys are up, for at most kModifierReleaseTimeoutMs.
+// messages, until those keys are up, for at most kModifierReleaseTimeoutMs;
+// it looks every kModifierPollMs, and at once when the keyboard watch reports
+// a key.
 constexpr std::int32_t kModifierReleaseTimeoutMs = 2000;
+constexpr std::uint32_t kModifierPollMs = 1;
 void WaitForModifierRelease(InputContext& context);
 
 // Player of the KEYEVN action: target window, repeat mode and count, then

@@ -29,4 +29,19 @@ inline std::string TrayTip(const std::string& title) {
     return title.substr(0, kTrayTipMaxLength);
 }
 
+// The tip while a macro plays: title: playing "description" (Esc stops). A
+// long description is shortened with "..." so that the whole tip fits; line
+// breaks become blanks.
+inline std::string PlayingTrayTip(const std::string& title, const std::string& description) {
+    const std::string head = title + ": playing \"";
+    const std::string tail = "\" (Esc stops)";
+    std::string text = description;
+    for (char& c : text) {
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+    }
+    const size_t room = kTrayTipMaxLength > head.size() + tail.size() ? kTrayTipMaxLength - head.size() - tail.size() : 0;
+    if (text.size() > room) text = room > 3 ? text.substr(0, room - 3) + "..." : std::string();
+    return TrayTip(head + text + tail);
+}
+
 }  // namespace kv

@@ -96,6 +96,35 @@ void TEdit::Create(const ControlSite& site, int id, int left, int top, int width
 
 void TEdit::AcceptDigitsOnly() { SetWindowSubclass(hwnd_, DigitsOnlyProc, kDigitsOnlySubclass, 0); }
 
+namespace {
+
+const UINT_PTR kIgnoreEscapeSubclass = 2;
+
+LRESULT CALLBACK IgnoreEscapeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    switch (msg) {
+        case WM_GETDLGCODE:
+            // The box takes Esc itself, so dialog navigation does not turn it
+            // into a Cancel.
+            if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+                return DLGC_WANTMESSAGE | DefSubclassProc(hwnd, msg, wParam, lParam);
+            }
+            break;
+        case WM_KEYDOWN:
+        case WM_KEYUP:
+        case WM_CHAR:
+            if (wParam == VK_ESCAPE) return 0;
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(hwnd, IgnoreEscapeProc, kIgnoreEscapeSubclass);
+            break;
+    }
+    return DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+void TMemo::IgnoreEscape() { SetWindowSubclass(hwnd_, IgnoreEscapeProc, kIgnoreEscapeSubclass, 0); }
+
 bool TEdit::ReadOnly() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
 void TMemo::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,

@@ -88,6 +88,9 @@ class TMemo : public TEdit {
 public:
     void Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly = false,
                 bool scrollBar = true);
+    // Esc does nothing in the box. (A multi-line edit box in a window with
+    // dialog navigation otherwise closes that window on Esc.)
+    void IgnoreEscape();
 };
 
 // A drop-down list the user cannot type into.

@@ -26,6 +26,11 @@ bool TrayIcon::Add() { return Shell_NotifyIconA(NIM_ADD, &data_) != FALSE; }
 
 bool TrayIcon::Delete() { return Shell_NotifyIconA(NIM_DELETE, &data_) != FALSE; }
 
+bool TrayIcon::SetTip(const std::string& tip) {
+    lstrcpynA(data_.szTip, TrayTip(tip).c_str(), int(kTrayTipMaxLength + 1));
+    return Shell_NotifyIconA(NIM_MODIFY, &data_) != FALSE;
+}
+
 UINT TrayIcon::TaskbarCreatedMessage() {
     static const UINT message = RegisterWindowMessageA("TaskbarCreated");
     return message;

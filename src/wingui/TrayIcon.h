@@ -21,6 +21,8 @@ public:
     // Shell_NotifyIconA NIM_ADD / NIM_DELETE with the record.
     bool Add();
     bool Delete();
+    // Changes the tip (cut to 63 characters) of the icon shown.
+    bool SetTip(const std::string& tip);
 
     const NOTIFYICONDATAA& Data() const { return data_; }
 

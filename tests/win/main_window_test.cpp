@@ -156,12 +156,54 @@ TEST_F(MainWindowTest, MenusHoldTheVisibleItemsInOrder) {
     EXPECT_FALSE(form_->videoTutorialsItem.visible);
 }
 
+// What the tray shows while a key macro plays, seen from inside its wait.
+struct PlayingSeen {
+    TfrmKeyvaneMain* form = nullptr;
+    bool stopEnabled = false;
+    std::string tip;
+};
+PlayingSeen* playingSeen = nullptr;
+
+void CALLBACK LookWhilePlaying(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    PlayingSeen& seen = *playingSeen;
+    seen.form->UpdateTrayMenu();
+    seen.stopEnabled = !(GetMenuState(seen.form->TrayMenu(), TfrmKeyvaneMain::cmStopMacro, MF_BYCOMMAND) & MF_GRAYED);
+    seen.tip = seen.form->TrayIconData().Data().szTip;
+    // As the tray menu's item does.
+    PostMessageA(seen.form->Handle(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmStopMacro, 0), 0);
+}
+
+TEST_F(MainWindowTest, TrayMenuStopMacroComesAfterDisableAllAndWorksOnlyWhileAMacroPlays) {
+    Start(Line(1, "-1", "KEYEVN", kF13, "Active Window|Active Window|Once|0|{DELAY5000}", "Long wait"));
+    EXPECT_EQ(MenuTexts(form_->TrayMenu()),
+              (std::vector<std::string>{"Show/Hide", "Disable all / Enable all", "Stop macro", "Exit"}));
+    form_->UpdateTrayMenu();
+    EXPECT_TRUE(GetMenuState(form_->TrayMenu(), TfrmKeyvaneMain::cmStopMacro, MF_BYCOMMAND) & MF_GRAYED);
+
+    PlayingSeen seen;
+    seen.form = form_;
+    playingSeen = &seen;
+    SetTimer(nullptr, 0, 100, LookWhilePlaying);
+    const DWORD start = GetTickCount();
+    form_->Binding().DoAction(std::uint16_t(form_->Binding().table.Macros[0].UniqueID));
+    playingSeen = nullptr;
+    EXPECT_LT(GetTickCount() - start, 2000u) << "the stop did not end the delay";
+    EXPECT_TRUE(seen.stopEnabled);
+    EXPECT_EQ(seen.tip, PlayingTrayTip(title_, "Long wait"));
+    EXPECT_STREQ(form_->TrayIconData().Data().szTip, TrayTip(title_).c_str());
+}
+
 TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     const std::string text = Line(1, "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
                              Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +
                              Line(3, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut");
     WindowWatcher watcher;
     Start(text);
+    const std::vector<SeenWindow> seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Line 2 of " + listPath_ +
+                                " has the unknown action kind \"BOGUS1\". It is kept as it is and runs nothing.");
     const HWND list = form_->ListView();
     ASSERT_EQ(RowCount(list), 3);
     Win32HotKeyApi api;
@@ -171,7 +213,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
 
     const std::vector<std::vector<std::string>> expected = {
         {"1", f13, "Run Program", "Run it", first},
-        {"2", HotKeyToText(api, names, kF14), "", "Odd kind", "0"},    // switched off: not registered
+        {"2", HotKeyToText(api, names, kF14), "Unknown (BOGUS1)", "Odd kind", "0"},  // switched off: not registered
         {"3", f13, "Open URL", "Same shortcut", "0"},  // the shortcut is taken by row 1
     };
     for (int row = 0; row < 3; ++row) {
@@ -185,7 +227,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     EXPECT_GE(std::stoul(first), 0xC000u);
     EXPECT_EQ(ReadBytes(listPath_),
               Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
-                  Line(0, "0", "BOGUS1", kF14, "data", "Odd kind") +
+                  Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +  // kept as it was
                   Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
     EXPECT_TRUE(TrayIconPresent(form_->Handle()));
     // The refused shortcut is named with its holder.
@@ -241,7 +283,7 @@ TEST_F(MainWindowTest, LoadStoppedByAMalformedLineStillAddsTheIcon) {
     const std::vector<SeenWindow> seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, title_);
-    EXPECT_EQ(seen[0].text, "Error on file:" + listPath_);
+    EXPECT_EQ(seen[0].text, "Error on file:" + listPath_ + ", line 2.");
 }
 
 TEST_F(MainWindowTest, LoadStoppedByAConversionErrorShowsAnErrorBoxAndStillAddsTheIcon) {
@@ -253,7 +295,7 @@ TEST_F(MainWindowTest, LoadStoppedByAConversionErrorShowsAnErrorBoxAndStillAddsT
     const std::vector<SeenWindow> seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, title_);
-    EXPECT_EQ(seen[0].text, "'yes' is not a valid boolean value.");
+    EXPECT_EQ(seen[0].text, "'yes' is not a valid boolean value (" + listPath_ + ", line 2).");
 }
 
 TEST_F(MainWindowTest, ShownMeansDisabled) {

@@ -53,7 +53,10 @@ void FakeHotKeyApi::DeleteAtom(std::uint16_t atom) {
 }
 
 bool FakeHotKeyApi::RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) {
-    bool taken = IsRegistered(modifiers, virtualKey) || takenByOthers_.count({modifiers, virtualKey}) != 0;
+    // The no-repeat flag is no part of the combination, as on Windows.
+    const unsigned combination = modifiers & ~kModNoRepeat;
+    bool taken =
+        IsRegistered(combination, virtualKey) || takenByOthers_.count({combination, virtualKey}) != 0;
     if (!taken) registrations_.push_back(Registration{window, id, modifiers, virtualKey});
     calls.push_back("RegisterHotKey " + std::to_string(window) + " " + std::to_string(id) + " " +
                     std::to_string(modifiers) + " " + std::to_string(virtualKey) + " = " + (taken ? "0" : "1"));
@@ -111,7 +114,7 @@ std::string FakeHotKeyApi::KeyNameText(std::int32_t keyData) {
 
 bool FakeHotKeyApi::Press(unsigned modifiers, unsigned virtualKey) {
     auto it = std::find_if(registrations_.begin(), registrations_.end(), [&](const Registration& r) {
-        return r.modifiers == modifiers && r.virtualKey == virtualKey;
+        return (r.modifiers & ~kModNoRepeat) == modifiers && r.virtualKey == virtualKey;
     });
     if (it == registrations_.end()) return false;
     WindowMessage message;
@@ -227,7 +230,7 @@ void FakeHotKeyApi::UseGermanModifierNames() {
 
 bool FakeHotKeyApi::IsRegistered(unsigned modifiers, unsigned virtualKey) const {
     return std::any_of(registrations_.begin(), registrations_.end(), [&](const Registration& r) {
-        return r.modifiers == modifiers && r.virtualKey == virtualKey;
+        return (r.modifiers & ~kModNoRepeat) == modifiers && r.virtualKey == virtualKey;
     });
 }
 

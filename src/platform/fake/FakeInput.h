@@ -51,7 +51,6 @@ public:
     std::u16string DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) override;
     unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override { numLock = !numLock; }
-    void PumpKeyboardMessages() override { ++keyboardPumps; }
 
     Point GetCursorPos() override { return cursor; }
     void SetCursorPos(Point point) override;
@@ -80,7 +79,6 @@ public:
     Point screenTopLeft{0, 0};
     Point screenBottomRight{1919, 1079};
     bool numLock = false;
-    int keyboardPumps = 0;
 
     // Titles of the top-level windows; ActivateWindowByTitle makes one active.
     std::vector<std::string> windowTitles;

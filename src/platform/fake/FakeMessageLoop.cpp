@@ -15,6 +15,7 @@ void FakeMessageLoop::ProcessMessages() {
 void FakeMessageLoop::WaitForMessage(std::uint32_t timeoutMs) {
     waits.push_back(timeoutMs);
     std::uint32_t step = timeoutMs < granularity ? granularity : timeoutMs;
+    if (wakeEvery && step > wakeEvery) step = wakeEvery;
     tick += step;
 }
 

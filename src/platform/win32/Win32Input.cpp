@@ -80,14 +80,6 @@ void Win32Input::ToggleNumLockState() {
     SetKeyboardState(state);
 }
 
-void Win32Input::PumpKeyboardMessages() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, WM_KEYFIRST, WM_UNICHAR, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 Point Win32Input::GetCursorPos() {
     POINT p = {0, 0};
     ::GetCursorPos(&p);

@@ -16,7 +16,6 @@ public:
     std::u16string DecodeAnsiCharacter(const std::string& text, std::size_t at, std::size_t& length) override;
     unsigned MapVirtualKeyCode(unsigned code, unsigned mapType) override;
     void ToggleNumLockState() override;
-    void PumpKeyboardMessages() override;
 
     Point GetCursorPos() override;
     void SetCursorPos(Point point) override;

@@ -29,7 +29,7 @@ public:
 
     // Ends the main loop (PostQuitMessage).
     void Terminate(int exitCode = 0);
-    bool Terminated() const { return terminated_; }
+    bool Terminated() const override { return terminated_; }
 
 private:
     // Translates and dispatches one message; keyboard navigation goes to the

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/ActionKind.h"
 #include "model/model_test_support.h"
 
 namespace kv {
@@ -35,7 +36,7 @@ protected:
     // Appends a macro as the editor's commit does.
     void Add(std::uint32_t hotKey, const std::string& payload, const std::string& description) {
         TMacroSlot& slot = table->Macros[static_cast<std::size_t>(table->MacroCount++)];
-        slot = TMacroSlot{true, registrar.Register(hotKey), hotKey, "RUNPRG", payload, description};
+        slot = TMacroSlot{true, registrar.Register(hotKey), hotKey, "RUNPRG", payload, description, {}};
     }
 
     TempFolder folder;
@@ -94,17 +95,22 @@ TEST_F(ListFileTest, NoFileOrEmptyFileGivesAnEmptyTableAndWritesNothing) {
     EXPECT_FALSE(Exists(listPath + ".tmp"));
 }
 
+const std::string kLeftUnchanged =
+    "The list file was left unchanged, so that the lines that were not loaded are kept";
+
 TEST_F(ListFileTest, MalformedLineStopsTheLoadAndLeavesTheFile) {
     struct Case {
         const char* name;
         std::string badLine;
         UserMessage message;
     } cases[] = {
-        {"four pieces", "2;-1;RUNPRG;200\r\n", {"Error on file:" + listPath, false}},
-        {"five pieces", "2;-1;RUNPRG;200;Open notes@\r\n", {"Error on file:" + listPath, false}},
-        {"blank line", "\r\n", {"Error on file:" + listPath, false}},
-        {"not a Boolean", "2;yes;RUNPRG;200;a;@\r\n", {"'yes' is not a valid boolean value", true}},
-        {"not an integer", "2;-1;RUNPRG;2x;a;@\r\n", {"'2x' is not a valid integer value", true}},
+        {"four pieces", "2;-1;RUNPRG;200\r\n", {"Error on file:" + listPath + ", line 2.", false}},
+        {"five pieces", "2;-1;RUNPRG;200;Open notes@\r\n", {"Error on file:" + listPath + ", line 2.", false}},
+        {"blank line", "\r\n", {"Error on file:" + listPath + ", line 2.", false}},
+        {"not a Boolean", "2;yes;RUNPRG;200;a;@\r\n",
+         {"'yes' is not a valid boolean value (" + listPath + ", line 2)", true}},
+        {"not an integer", "2;-1;RUNPRG;2x;a;@\r\n",
+         {"'2x' is not a valid integer value (" + listPath + ", line 2)", true}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -257,7 +263,7 @@ TEST_F(ListFileTest, InvalidImportKeepsAndSavesWhatWasAppended) {
     WriteBytes(importPath, Record(7, 200, "x", "fine") + "8;-1;RUNPRG;300\r\n" + Record(9, 400, "z", "unread"));
     ListFileResult result = Import(importPath);
     EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(result, Notice("Invalid file:" + importPath)));
+    EXPECT_TRUE(OneMessage(result, Notice("Invalid file:" + importPath + ", line 2.")));
     EXPECT_EQ(table->MacroCount, 2);
     EXPECT_EQ(Slot(1).Description, "fine");
     EXPECT_EQ(ReadBytes(listPath), FormatListLine(Slot(0)) + "\r\n" + FormatListLine(Slot(1)) + "\r\n");
@@ -399,10 +405,73 @@ TEST_F(ListFileTest, SaveIsRefusedWhenTheCopyCannotBeMade) {
     Add(400, "d", "added");
     ListFileResult result = Save();
     EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + listPath +
-                                         ".bak\". Is a directory. The previous list file was left unchanged")));
+    EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + listPath + ".bak\". Is a directory. " +
+                                         kLeftUnchanged)));
     EXPECT_EQ(ReadBytes(listPath), original);
     EXPECT_TRUE(table->KeepOriginalOnSave);
+
+    // A delete is refused the same way and never drops the unread line.
+    EXPECT_EQ(lines.size(), 2u);
+    result = Delete(0);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(ReadBytes(listPath), original);
+    ASSERT_EQ(table->MacroCount, 2);  // the slot added above stays in the table, unsaved
+
+    // Once the copy can be made, the next save keeps the original beside.
+    std::filesystem::remove(listPath + ".bak");
+    EXPECT_TRUE(Save().completed);
+    EXPECT_EQ(ReadBytes(listPath + ".bak"), original);
+}
+
+TEST_F(ListFileTest, UnreadableListFileIsKeptUntilItCanBeCopied) {
+    // A folder where the list file should be: it exists and cannot be read.
+    std::filesystem::create_directory(listPath);
+    ListFileResult result = Load();
+    EXPECT_FALSE(result.completed);
+    ASSERT_EQ(result.messages.size(), 1u);
+    EXPECT_EQ(result.messages[0].text.rfind("Cannot open file \"" + listPath + "\". Is a directory.", 0), 0u)
+        << result.messages[0].text;
+    EXPECT_TRUE(result.messages[0].isError);
+    EXPECT_TRUE(table->KeepOriginalOnSave);
+
+    Add(400, "d", "added");
+    result = Save();
+    EXPECT_FALSE(result.completed);
+    EXPECT_TRUE(OneMessage(result, Error("Cannot open file \"" + listPath + "\". Is a directory. " + kLeftUnchanged)));
+    EXPECT_TRUE(std::filesystem::is_directory(listPath));
+}
+
+TEST_F(ListFileTest, NulByteEndsTheTextAndCountsAsAnEarlyStop) {
+    const std::string original = Record(1, 100, "a", "one") + Record(2, 200, "b", "two") +
+                                 std::string("3;-1;RUNPRG;300;c;thr\0ee@\r\n", 26) + Record(4, 400, "d", "four");
+    WriteBytes(listPath, original);
+    ListFileResult result = Load();
+    EXPECT_FALSE(result.completed);
+    // The line cut at the NUL still has its six pieces and loads.
+    EXPECT_EQ(table->MacroCount, 3);
+    EXPECT_TRUE(OneMessage(
+        result, Notice("Line 3 of " + listPath + " holds a NUL byte: the list was read only up to it.")));
+    EXPECT_EQ(ReadBytes(listPath), original);
+
+    Add(500, "e", "five");
+    EXPECT_TRUE(Save().completed);
+    EXPECT_EQ(ReadBytes(listPath + ".bak"), original);
+}
+
+TEST_F(ListFileTest, UnknownActionKindIsKeptAsItIsAndNamed) {
+    const std::string unknown = "77;-1;FUTURE;300;some|data;later kind@";
+    WriteBytes(listPath, Record(1, 100, "a", "one") + unknown + "\r\n" + Record(3, 300, "c", "three"));
+    ListFileResult result = Load();
+    EXPECT_TRUE(result.completed);
+    EXPECT_TRUE(OneMessage(result, Notice("Line 2 of " + listPath +
+                                          " has the unknown action kind \"FUTURE\". It is kept as it is and runs "
+                                          "nothing.")));
+    ASSERT_EQ(table->MacroCount, 3);
+    EXPECT_EQ(Slot(1).ActionKind, "FUTURE");
+    EXPECT_EQ(ActionDisplayName(Slot(1).ActionKind), "Unknown (FUTURE)");
+    // Rewritten with the others' new identifiers, its own line unchanged.
+    EXPECT_EQ(SplitLines(ReadBytes(listPath))[1], unknown);
+    EXPECT_EQ(SplitLines(ReadBytes(listPath))[2], FormatListLine(Slot(2)));
 }
 
 TEST_F(ListFileTest, DeleteAfterAPartialLoadKeepsTheUnreadLines) {

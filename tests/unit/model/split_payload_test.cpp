@@ -79,7 +79,7 @@ TEST(ActionKind, NamesTheSevenCodesAndNothingElse) {
     }
     EXPECT_EQ(std::string(kKindMouseEvents), "MOUSEE");
     for (const char* unknown : {"", "runprg", "RUNPRG ", "XXXXXX"}) {
-        EXPECT_EQ(ActionDisplayName(unknown), "") << unknown;
+        EXPECT_EQ(ActionDisplayName(unknown), "Unknown (" + std::string(unknown) + ")") << unknown;
         EXPECT_FALSE(IsKnownActionKind(unknown));
     }
 }

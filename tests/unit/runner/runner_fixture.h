@@ -12,7 +12,9 @@
 
 #include "dispatch/MacroBinding.h"
 #include "platform/fake/FakeHotKeyApi.h"
+#include "platform/fake/FakeForeground.h"
 #include "platform/fake/FakeInput.h"
+#include "platform/fake/FakeKeyboardWatch.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeShell.h"
@@ -32,7 +34,7 @@ protected:
     RunnerFixture() {
         folder = temp_.Path();
         listPath = temp_.File("macrolist.lis");
-        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
+        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system, &keyboard, &foreground}, "Keyvane");
         runner->owner = 0x1234;
         binding = std::make_unique<TMacroBinding>(hotkeys, *runner, listPath);
     }
@@ -63,6 +65,8 @@ protected:
     FakeScreen screen;
     FakeTopLevelWindows windows;
     FakeSystem system;
+    FakeKeyboardWatch keyboard;
+    FakeForeground foreground;
     std::string folder, listPath;
     std::unique_ptr<TMacroRunner> runner;
     std::unique_ptr<TMacroBinding> binding;

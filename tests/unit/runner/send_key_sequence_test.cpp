@@ -91,7 +91,7 @@ TEST_F(SendKeySequenceTest, NumLockFlipsTheThreadToggleWithoutKeyEvents) {
 TEST_F(SendKeySequenceTest, EmptyTextSendsNothingAndFails) {
     EXPECT_FALSE(SendKeySequence(context, "", true));
     EXPECT_TRUE(input.keys.empty());
-    EXPECT_EQ(input.keyboardPumps, 0);
+    EXPECT_EQ(loop.processPasses, 0);
 }
 
 TEST_F(SendKeySequenceTest, UnknownNameIsReportedAndTheRestTyped) {
@@ -185,14 +185,14 @@ TEST_F(SendKeySequenceTest, DoubledOpeningBraceSkipsThreeCharacters) {
     EXPECT_TRUE(SendKeySequence(context, "{{", false));
 }
 
-TEST_F(SendKeySequenceTest, WaitDispatchesKeyboardMessagesAfterEveryEvent) {
+TEST_F(SendKeySequenceTest, WaitDispatchesEveryMessageAfterEveryEvent) {
     SendKeySequence(context, "Ab", true);
     EXPECT_EQ(input.keys.size(), 6u);
-    EXPECT_EQ(input.keyboardPumps, 6);
+    EXPECT_EQ(loop.processPasses, 6);
 
-    input.keyboardPumps = 0;
+    loop.processPasses = 0;
     SendKeySequence(context, "Ab", false);
-    EXPECT_EQ(input.keyboardPumps, 0);
+    EXPECT_EQ(loop.processPasses, 0);
 }
 
 }  // namespace

@@ -41,3 +41,18 @@ TEST(ErrorBoxText, AddsAFullStop) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(PlayingTrayTip, NamesTheMacroAndHowToStopItWithinTheTipsRoom) {
+    EXPECT_EQ(PlayingTrayTip("Keyvane", "Sign mail"), "Keyvane: playing \"Sign mail\" (Esc stops)");
+    EXPECT_EQ(PlayingTrayTip("Keyvane", ""), "Keyvane: playing \"\" (Esc stops)");
+    EXPECT_EQ(PlayingTrayTip("Keyvane", "two\r\nlines"), "Keyvane: playing \"two  lines\" (Esc stops)");
+    const std::string tip = PlayingTrayTip("Keyvane", std::string(100, 'd'));
+    EXPECT_EQ(tip.size(), kTrayTipMaxLength);
+    EXPECT_EQ(tip.substr(tip.size() - 16), "...\" (Esc stops)");
+}
+
+}  // namespace
+}  // namespace kv

@@ -22,7 +22,7 @@ protected:
     }
     void Add(std::uint32_t hotKey, std::uint32_t id, const std::string& kind, const std::string& description) {
         table->Macros[static_cast<std::size_t>(table->MacroCount++)] =
-            TMacroSlot{true, id, hotKey, kind, "data", description};
+            TMacroSlot{true, id, hotKey, kind, "data", description, {}};
     }
     // The slots of the rows shown.
     std::vector<int> Shown(const std::string& filter, ListOrder order = {}) {
@@ -43,7 +43,7 @@ TEST_F(MacroListRowsTest, RowsCarryTheirSlotAndTheColumnTexts) {
     EXPECT_EQ(rows[2].cells[colAction], "Key Events");
     EXPECT_EQ(rows[2].cells[colDescription], "type the date");
     EXPECT_EQ(rows[2].cells[colUniqueId], "0");
-    EXPECT_EQ(rows[3].cells[colAction], "");
+    EXPECT_EQ(rows[3].cells[colAction], "Unknown (ZZZZZZ)");  // a kind this program does not know
 }
 
 TEST_F(MacroListRowsTest, FilterLooksAtShortcutActionAndDescriptionIgnoringCase) {
@@ -74,7 +74,7 @@ TEST_F(MacroListRowsTest, SortByAnyColumnBothWaysKeepingSlotOrderForTies) {
         {{colNumber, true}, {3, 2, 1, 0}},
         {{colShortcut, false}, {1, 3, 0, 2}},   // Alt+B twice (slot order), Ctrl+F5, Shift+Z
         {{colShortcut, true}, {2, 0, 1, 3}},    // ties keep slot order both ways
-        {{colAction, false}, {3, 2, 1, 0}},     // "", Key Events, Open URL, Run Program
+        {{colAction, false}, {2, 1, 0, 3}},     // Key Events, Open URL, Run Program, Unknown (ZZZZZZ)
         {{colDescription, false}, {1, 3, 0, 2}},  // news, notes, Open (case ignored), type
         {{colUniqueId, false}, {2, 1, 0, 3}},   // 0, 49152, 49153, 49154 as numbers
     };

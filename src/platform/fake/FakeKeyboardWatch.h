@@ -1,0 +1,34 @@
+#pragma once
+// A simulated keyboard watch: a test presses Esc and lets keys go up.
+#include <array>
+#include <cstdint>
+
+#include "platform/KeyboardWatchApi.h"
+
+namespace kv {
+
+class FakeKeyboardWatch : public KeyboardWatchApi {
+public:
+    bool Start(KeyboardWatchEvents events) override;
+    void Stop() override;
+    bool Active() const override { return active; }
+    bool IsKeyDown(std::uint8_t virtualKey) const override { return down[virtualKey]; }
+    bool IsModifierKeyHeld() const override { return modifierHeld; }
+
+    // The user presses Esc; reported only while the watch runs. True when
+    // the press was taken.
+    bool PressEscape();
+    // The user lets the key go.
+    void Release(std::uint8_t virtualKey);
+
+    bool refuse = false;  // Start fails
+    bool active = false;
+    int starts = 0;
+    std::array<bool, 256> down{};
+    bool modifierHeld = false;
+
+private:
+    KeyboardWatchEvents events_;
+};
+
+}  // namespace kv
