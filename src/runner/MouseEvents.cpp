@@ -40,6 +40,20 @@ void Click(InputContext& context, std::uint32_t downFlags, std::uint32_t upFlags
     context.input.MouseEvent(upFlags, data);
 }
 
+// Before a click: waits ms, then, when the pointer is not where the last
+// glide put it, puts it back there until it stays (for at most 100 ms). Wine
+// reports the warps of a glide back as pointer motion through whichever
+// program owns the window below, and a late report can move the pointer a
+// step back after the glide ended; the click would then land beside its target.
+void SettlePointer(InputContext& context, std::int32_t ms) {
+    PlayDelay(context, ms);
+    if (!context.hasPointerTarget) return;
+    for (int tries = 0; tries < 20 && context.input.GetCursorPos() != context.pointerTarget; ++tries) {
+        context.input.SetCursorPos(context.pointerTarget);
+        PlayDelay(context, 5);
+    }
+}
+
 void PlayMouseItem(InputContext& context, const std::string& item) {
     CheckStop(context);
     const std::int32_t ms = parseDelay(item);
@@ -101,28 +115,30 @@ void EmulateMouseMove(InputContext& context, Point target) {
         }
         context.input.SetCursorPos(current);
     } while (current != target);
+    context.pointerTarget = target;
+    context.hasPointerTarget = true;
 }
 
 void EmulateMouseClick(InputContext& context, const std::string& item) {
     if (item == "{LBUTTON}") {
-        PlayDelay(context, 5);
+        SettlePointer(context, 5);
         Click(context, kMouseLeftDown, kMouseLeftUp);
     } else if (item == "{DBLCLICK}") {
-        PlayDelay(context, 5);
+        SettlePointer(context, 5);
         Click(context, kMouseLeftDown, kMouseLeftUp);
-        PlayDelay(context, 100);
+        SettlePointer(context, 100);
         Click(context, kMouseLeftDown, kMouseLeftUp);
     } else if (item == "{RBUTTON}") {
-        PlayDelay(context, 5);
+        SettlePointer(context, 5);
         Click(context, kMouseRightDown, kMouseRightUp);
     } else if (item == "{MBUTTON}") {
-        PlayDelay(context, 5);
+        SettlePointer(context, 5);
         Click(context, kMouseMiddleDown, kMouseMiddleUp);
     } else if (item == "{BUTTON4}") {
-        PlayDelay(context, 5);
+        SettlePointer(context, 5);
         Click(context, kMouseXDown, kMouseXUp, kMouseXButton1);
     } else if (item == "{BUTTON5}") {
-        PlayDelay(context, 5);
+        SettlePointer(context, 5);
         Click(context, kMouseXDown, kMouseXUp, kMouseXButton2);
     }
 }

@@ -30,6 +30,9 @@ struct InputContext {
     PlaybackControl* playback = nullptr;
     // The window the keys go to, once known.
     WindowHandle typingTarget = 0;
+    // Where the last glide put the pointer: a click makes sure it is still there.
+    bool hasPointerTarget = false;
+    Point pointerTarget = {};
 };
 
 struct KeyName {

@@ -17,7 +17,9 @@ namespace kv::e2e {
 namespace {
 
 std::string Record(int n) {
-    return ListLine(0, "-1", "RUNPRG", 0x6000 | 0x70, "C:\\nothing-" + std::to_string(n) + ".exe",
+    // Switched off: all share one shortcut, and a switched-on copy would be
+    // refused (and named in a message) at every load.
+    return ListLine(0, "0", "RUNPRG", 0x6000 | 0x70, "C:\\nothing-" + std::to_string(n) + ".exe",
                     "macro " + std::to_string(n));
 }
 

@@ -207,5 +207,27 @@ TEST_F(MouseEventsTest, BadPositionEndsTheMacroAfterTheItemsBeforeIt) {
     EXPECT_EQ(buttons[0]->flags, kMouseLeftDown);
 }
 
+// Wine reports a glide's warps back as pointer motion; a late report moves the
+// pointer a step back after the glide ended. The click puts it back first.
+TEST_F(MouseEventsTest, AClickPutsThePointerBackWhereTheGlideLeftIt) {
+    input.cursor = {0, 0};
+    EmulateMouseMove(context, {30, 20});
+    int lateReports = 1;
+    loop.onProcessMessages = [&] {
+        if (lateReports > 0 && input.cursor == Point{30, 20}) {
+            --lateReports;
+            input.cursor = {29, 19};
+        }
+    };
+    input.mouse.clear();
+    EmulateMouseClick(context, "{LBUTTON}");
+    loop.onProcessMessages = nullptr;
+    const auto buttons = Buttons();
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0]->point, (Point{30, 20}));
+    EXPECT_EQ(buttons[1]->point, (Point{30, 20}));
+    EXPECT_EQ(lateReports, 0);
+}
+
 }  // namespace
 }  // namespace kv
