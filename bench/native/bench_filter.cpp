@@ -19,7 +19,7 @@ std::unique_ptr<MacroTable> ThousandMacros() {
     static const char* const kinds[] = {"RUNPRG", "OPNURL", "SCRCAP", "KEYEVN", "MOUSEE", "WINACT", "MISCEL"};
     auto table = std::make_unique<MacroTable>();
     for (int i = 0; i < kMaxMacros; ++i) {
-        TMacroSlot& slot = table->Macros[static_cast<std::size_t>(i)];
+        MacroSlot& slot = table->Macros[static_cast<std::size_t>(i)];
         slot.Enabled = true;
         slot.UniqueID = 0xC000u + static_cast<std::uint32_t>(i);
         slot.HotKey = static_cast<std::uint32_t>(i);

@@ -9,7 +9,7 @@
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "runner/MouseEvents.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace {
 

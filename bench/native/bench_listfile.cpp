@@ -17,9 +17,9 @@ namespace {
 
 using namespace kv;
 
-TMacroSlot SampleMacro(int i) {
+MacroSlot SampleMacro(int i) {
     static const char* const kinds[] = {"RUNPRG", "OPNURL", "SCRCAP", "KEYEVN", "MOUSEE", "WINACT", "MISCEL"};
-    TMacroSlot slot;
+    MacroSlot slot;
     slot.Enabled = i % 10 != 0;
     slot.UniqueID = 0xC000u + static_cast<std::uint32_t>(i);
     slot.HotKey = 0x4000u + 0x2000u * static_cast<std::uint32_t>(i % 2) + 0x30u + static_cast<std::uint32_t>(i);
@@ -52,7 +52,7 @@ struct Fixture {
         listPath = folder + "/macrolist.lis";
         for (int i = 0; i < kMaxMacros; ++i) table->Macros[static_cast<std::size_t>(i)] = SampleMacro(i);
         table->MacroCount = kMaxMacros;
-        if (!MemToFile(*table, listPath, lines).completed) std::abort();
+        if (!SaveListFile(*table, listPath, lines).completed) std::abort();
         text = JoinLines(lines);
     }
     ~Fixture() { std::filesystem::remove_all(folder); }
@@ -67,7 +67,7 @@ std::uint32_t RegisterAll(std::uint32_t hotKey) { return 0xC000u + (hotKey & 0x3
 void BM_LoadListFile(benchmark::State& state) {
     Fixture f;
     for (auto _ : state) {
-        ListFileResult result = LoadHotKFile(f.listPath, *f.table, f.lines, RegisterAll);
+        ListFileResult result = LoadListFile(f.listPath, *f.table, f.lines, RegisterAll);
         if (!result.completed || f.table->MacroCount != kMaxMacros) state.SkipWithError("load failed");
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.text.size()));
@@ -77,7 +77,7 @@ BENCHMARK(BM_LoadListFile)->Unit(benchmark::kMillisecond);
 void BM_SaveListFile(benchmark::State& state) {
     Fixture f;
     for (auto _ : state) {
-        if (!MemToFile(*f.table, f.listPath, f.lines).completed) state.SkipWithError("save failed");
+        if (!SaveListFile(*f.table, f.listPath, f.lines).completed) state.SkipWithError("save failed");
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * f.text.size()));
 }

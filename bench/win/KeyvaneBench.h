@@ -19,7 +19,7 @@
 namespace kvbench {
 
 // The File menu's Exit command of the main window.
-constexpr UINT kExitCommand = kv::TfrmKeyvaneMain::cmExit;
+constexpr UINT kExitCommand = kv::MainForm::cmExit;
 
 inline double NowMs() {
     static LARGE_INTEGER frequency = [] {

@@ -132,16 +132,16 @@ int main(int argc, char** argv) {
 
     // Warm-up: first touches of GDI, the heap and the file system.
     DirectCapture(direct);
-    kv::pScreenCapture(screen, folder + "|JPEG");
+    kv::PlayScreenCapture(screen, folder + "|JPEG");
     RemoveCaptures(folder);
 
     Timing anchor, player, bmpPlayer, copy, encode;
     std::size_t jpegSize = 0;
     for (int i = 0; i < runs; ++i) {
         anchor.Run([&] { DirectCapture(direct); });
-        player.Run([&] { kv::pScreenCapture(screen, folder + "|JPEG"); });
+        player.Run([&] { kv::PlayScreenCapture(screen, folder + "|JPEG"); });
         RemoveCaptures(folder);
-        bmpPlayer.Run([&] { kv::pScreenCapture(screen, folder + "|Bitmap"); });
+        bmpPlayer.Run([&] { kv::PlayScreenCapture(screen, folder + "|Bitmap"); });
         RemoveCaptures(folder);
         copy.Run([&] { screen.CaptureScreen(all, bitmap); });
         encode.Run([&] { jpegSize = kv::BitmapToJpeg(bitmap).size(); });

@@ -16,7 +16,7 @@
 #include "platform/win32/Win32MessageLoop.h"
 #include "runner/Delay.h"
 #include "runner/Playback.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 #include <windows.h>
 

@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     {
         kv::KeyvaneApp app(listPath);
         kv::Win32MessageLoop& loop = app.Loop();
-        kv::TfrmKeyvaneMain& form = app.MainWindow();
+        kv::MainForm& form = app.MainWindow();
         form.OnShowHide();
         loop.ProcessMessages();
         const std::string filter = "number 12";

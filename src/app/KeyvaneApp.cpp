@@ -4,7 +4,7 @@
 
 #include "forms/ProgramIcon.h"
 #include "uilogic/AppTitle.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 
@@ -21,7 +21,7 @@ KeyvaneApp::KeyvaneApp(std::string listPath, UiPrompts* prompts)
     modifierNames_ = ReadModifierNames(hotKeyApi_);
     const MainFormServices services{loop_,   application_, shell_,   hotKeyApi_,    input_,
                                     runner_, binding_,     prompts_, modifierNames_};
-    mainForm_ = std::make_unique<TfrmKeyvaneMain>(services);
+    mainForm_ = std::make_unique<MainForm>(services);
     // The balloon that tells why a macro stopped comes from the tray icon.
     system_.SetTrayIcon(reinterpret_cast<WindowHandle>(mainForm_->Handle()), mainForm_->TrayIconData().Data().uID,
                         title_);

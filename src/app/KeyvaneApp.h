@@ -42,7 +42,7 @@ public:
 
     Win32MessageLoop& Loop() { return loop_; }
     Application& ApplicationWindow() { return application_; }
-    TfrmKeyvaneMain& MainWindow() { return *mainForm_; }
+    MainForm& MainWindow() { return *mainForm_; }
     const std::string& Title() const { return title_; }
 
 private:
@@ -60,9 +60,9 @@ private:
     ModifierNames modifierNames_;
     Application application_;
     std::string title_;
-    TMacroRunner runner_;
-    TMacroBinding binding_;
-    std::unique_ptr<TfrmKeyvaneMain> mainForm_;
+    MacroRunner runner_;
+    MacroBinding binding_;
+    std::unique_ptr<MainForm> mainForm_;
 };
 
 }  // namespace kv

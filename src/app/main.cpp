@@ -9,7 +9,7 @@
 #include "app/KeyvaneApp.h"
 #include "uilogic/AppTitle.h"
 #include "uilogic/ShowRequest.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 // An exception that escapes ends the program as abort() does. The runtime's
 // own handler would print the exception's demangled type to a console the

@@ -4,26 +4,26 @@
 
 namespace kv {
 
-TMacroBinding::TMacroBinding(HotKeyApi& api, TMacroRunner& runner, std::string listPath)
-    : KVKeyHook1(api), runner_(runner), listPath_(std::move(listPath)) {
-    KVKeyHook1.OnHotKeyPressed = [this](std::uint32_t HotKey, std::uint16_t Index) {
-        KVKeyHook1HotKeyPressed(HotKey, Index);
+MacroBinding::MacroBinding(HotKeyApi& api, MacroRunner& runner, std::string listPath)
+    : hotKeyHook(api), runner_(runner), listPath_(std::move(listPath)) {
+    hotKeyHook.OnHotKeyPressed = [this](std::uint32_t HotKey, std::uint16_t Index) {
+        HandleHotKeyPress(HotKey, Index);
     };
 }
 
-RegisterHotKeyFn TMacroBinding::Registrar() {
-    return [this](std::uint32_t hotKey) -> std::uint32_t { return KVKeyHook1.AddHotKey(hotKey); };
+RegisterHotKeyFn MacroBinding::Registrar() {
+    return [this](std::uint32_t hotKey) -> std::uint32_t { return hotKeyHook.AddHotKey(hotKey); };
 }
 
-ListFileResult TMacroBinding::LoadHotKFile() { return kv::LoadHotKFile(listPath_, table, lineList, Registrar()); }
+ListFileResult MacroBinding::LoadListFile() { return kv::LoadListFile(listPath_, table, lineList, Registrar()); }
 
-int TMacroBinding::AddNewHotkey(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
+int MacroBinding::StoreMacro(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
                                 const std::string& Description, bool editMode) {
     int index = editMode ? table.EditIndex : table.MacroCount;
     if (index < 0 || index >= kMaxMacros || (editMode && index >= table.MacroCount)) return -1;
 
-    TMacroSlot& slot = table.Macros[index];
-    slot.UniqueID = KVKeyHook1.AddHotKey(HotKey);
+    MacroSlot& slot = table.Macros[index];
+    slot.UniqueID = hotKeyHook.AddHotKey(HotKey);
     slot.Enabled = true;
     slot.HotKey = HotKey;
     slot.ActionKind = ActionKind;
@@ -34,65 +34,65 @@ int TMacroBinding::AddNewHotkey(std::uint32_t HotKey, const std::string& ActionK
     return index;
 }
 
-ListFileResult TMacroBinding::MemToFile() { return kv::MemToFile(table, listPath_, lineList); }
+ListFileResult MacroBinding::SaveListFile() { return kv::SaveListFile(table, listPath_, lineList); }
 
-void TMacroBinding::KVKeyHook1HotKeyPressed(std::uint32_t, std::uint16_t Index) {
+void MacroBinding::HandleHotKeyPress(std::uint32_t, std::uint16_t Index) {
     if (AllDisabled) return;
-    DoAction(Index);
+    RunMacroRegisteredAs(Index);
 }
 
-void TMacroBinding::DoAction(std::uint16_t Index) {
+void MacroBinding::RunMacroRegisteredAs(std::uint16_t Index) {
     int index = table.FindByUniqueID(Index);
     if (index < 0) return;
-    const TMacroSlot& slot = table.Macros[index];
+    const MacroSlot& slot = table.Macros[index];
     runner_.RunMacro(slot.Enabled, slot.ActionKind, slot.HotKey, slot.UniqueID, slot.ActionData, slot.Description);
 }
 
-void TMacroBinding::UnregisterAllHotkeys() {
-    for (int i = 0; i < table.MacroCount; ++i) KVKeyHook1.RemoveHotKey(table.Macros[i].HotKey);
+void MacroBinding::UnregisterAllHotkeys() {
+    for (int i = 0; i < table.MacroCount; ++i) hotKeyHook.RemoveHotKey(table.Macros[i].HotKey);
 }
 
-ListFileResult TMacroBinding::DeleteSelectedHotkey(int slot) {
-    return kv::DeleteSelectedHotkey(slot, table, lineList, listPath_, [this] { UnregisterAllHotkeys(); },
+ListFileResult MacroBinding::DeleteMacro(int slot) {
+    return kv::DeleteMacro(slot, table, lineList, listPath_, [this] { UnregisterAllHotkeys(); },
                                     Registrar());
 }
 
-ListFileResult TMacroBinding::ImportHotkeyList(const std::string& path, ImportReport& report) {
+ListFileResult MacroBinding::ImportList(const std::string& path, ImportReport& report) {
     return ImportMacroList(path, table, lineList, listPath_, Registrar(), report);
 }
 
-bool TMacroBinding::SwitchMacro(int slot, bool on, ListFileResult& saved) {
+bool MacroBinding::SwitchMacro(int slot, bool on, ListFileResult& saved) {
     saved = {};
     if (slot < 0 || slot >= table.MacroCount) return false;
-    TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
+    MacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
     if (on) {
         if (macro.Enabled && macro.UniqueID != 0) return true;
-        const std::uint32_t id = KVKeyHook1.AddHotKey(macro.HotKey);
+        const std::uint32_t id = hotKeyHook.AddHotKey(macro.HotKey);
         if (id == 0) return false;
         macro.UniqueID = id;
         macro.Enabled = true;
     } else {
         // Only the slot's own registration: a duplicate without one must not
         // release the registration of the macro that holds the shortcut.
-        if (macro.UniqueID != 0) KVKeyHook1.RemoveHotKey(macro.HotKey);
+        if (macro.UniqueID != 0) hotKeyHook.RemoveHotKey(macro.HotKey);
         macro.UniqueID = 0;
         macro.Enabled = false;
     }
-    saved = MemToFile();
+    saved = SaveListFile();
     return true;
 }
 
-std::vector<int> TMacroBinding::RefusedSlots() const {
+std::vector<int> MacroBinding::RefusedSlots() const {
     std::vector<int> refused;
     for (int i = 0; i < table.MacroCount; ++i) {
-        const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(i)];
+        const MacroSlot& macro = table.Macros[static_cast<std::size_t>(i)];
         if (macro.Enabled && macro.UniqueID == 0) refused.push_back(i);
     }
     return refused;
 }
 
-ListFileResult TMacroBinding::ExportHotkeyList(const std::string& path) {
-    return kv::ExportHotkeyList(listPath_, path);
+ListFileResult MacroBinding::ExportList(const std::string& path) {
+    return kv::ExportList(listPath_, path);
 }
 
 }  // namespace kv

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 #include "model/ImportReport.h"
 #include "model/ListFile.h"
 #include "model/MacroTable.h"
@@ -15,40 +15,40 @@
 
 namespace kv {
 
-class TMacroBinding {
+class MacroBinding {
 public:
-    TMacroBinding(HotKeyApi& api, TMacroRunner& runner, std::string listPath);
+    MacroBinding(HotKeyApi& api, MacroRunner& runner, std::string listPath);
 
-    TMacroBinding(const TMacroBinding&) = delete;
-    TMacroBinding& operator=(const TMacroBinding&) = delete;
+    MacroBinding(const MacroBinding&) = delete;
+    MacroBinding& operator=(const MacroBinding&) = delete;
 
     const std::string& ListPath() const { return listPath_; }
 
     // Loads the list file into the table, registering every macro, and
     // rewrites it with the new identifiers.
-    ListFileResult LoadHotKFile();
+    ListFileResult LoadListFile();
 
     // Stores a committed macro in slot EditIndex (editMode) or in the first
     // free slot, registering its shortcut. Does not save: the caller calls
-    // MemToFile right after. Returns the slot index, or -1 when a new macro
+    // SaveListFile right after. Returns the slot index, or -1 when a new macro
     // finds the table full.
-    int AddNewHotkey(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
+    int StoreMacro(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
                      const std::string& Description, bool editMode);
 
-    ListFileResult MemToFile();
+    ListFileResult SaveListFile();
 
     // Handler of the component's event: ignored while AllDisabled is set.
-    void KVKeyHook1HotKeyPressed(std::uint32_t HotKey, std::uint16_t Index);
+    void HandleHotKeyPress(std::uint32_t HotKey, std::uint16_t Index);
     // Runs the first used slot registered under Index; nothing when none is.
-    void DoAction(std::uint16_t Index);
+    void RunMacroRegisteredAs(std::uint16_t Index);
     // Releases the registration of every used slot; the slots stay as they are.
     void UnregisterAllHotkeys();
 
     // Deletes the macro of slot through the list file; every remaining macro
     // is registered anew. The caller maps the row the user chose to its slot.
-    ListFileResult DeleteSelectedHotkey(int slot);
+    ListFileResult DeleteMacro(int slot);
     // Appends the macros of path; the report says what became of each line.
-    ListFileResult ImportHotkeyList(const std::string& path, ImportReport& report);
+    ListFileResult ImportList(const std::string& path, ImportReport& report);
 
     // The per-macro switch. Off: the registration is released, so the
     // shortcut is free for other programs, and the list is saved. On: the
@@ -57,17 +57,17 @@ public:
     bool SwitchMacro(int slot, bool on, ListFileResult& saved);
     // Switched-on macros that hold no registration (refused at load).
     std::vector<int> RefusedSlots() const;
-    ListFileResult ExportHotkeyList(const std::string& path);
+    ListFileResult ExportList(const std::string& path);
 
     MacroTable table;
     std::vector<std::string> lineList;  // the list file's lines as last loaded or saved
-    TKVKeyHook KVKeyHook1;
+    HotKeyHook hotKeyHook;
     bool AllDisabled = false;
 
 private:
     RegisterHotKeyFn Registrar();
 
-    TMacroRunner& runner_;
+    MacroRunner& runner_;
     std::string listPath_;
 };
 

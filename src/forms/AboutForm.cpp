@@ -17,11 +17,11 @@ const char* const kNote =
     "Version History:\r\n"
     "v1.0.1 Beta (30.01.2010): initial version.";
 
-const Command<TfrmAbout> kCommands[] = {
-    {TfrmAbout::idOkButton, &TfrmAbout::OnOk},
-    {IDOK, &TfrmAbout::OnOk},
-    {TfrmAbout::idHomePageLink, &TfrmAbout::OnHomePage, STN_CLICKED},
-    {TfrmAbout::idDonatePicture, &TfrmAbout::OnDonate, STN_CLICKED},
+const Command<AboutForm> kCommands[] = {
+    {AboutForm::idOkButton, &AboutForm::OnOk},
+    {IDOK, &AboutForm::OnOk},
+    {AboutForm::idHomePageLink, &AboutForm::OnHomePage, STN_CLICKED},
+    {AboutForm::idDonatePicture, &AboutForm::OnDonate, STN_CLICKED},
 };
 
 const UINT_PTR kLinkKeysSubclass = 1;
@@ -68,14 +68,14 @@ LRESULT CALLBACK LinkKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
-void ActLikeLink(const TLabel& label) {
+void ActLikeLink(const LabelControl& label) {
     SetWindowLongPtrA(label.Handle(), GWL_STYLE, GetWindowLongPtrA(label.Handle(), GWL_STYLE) | WS_TABSTOP);
     SetWindowSubclass(label.Handle(), LinkKeysProc, kLinkKeysSubclass, 0);
 }
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(HWND owner, ShellApi& shell)
+AboutForm::AboutForm(HWND owner, ShellApi& shell)
     : ModalForm(ModalFormArgs{"TfrmAbout", "About", 311, 300, owner}), shell_(shell) {
     const HFONT productFont = AddFont(FontArgs{"Tahoma", 14, true});
     const HFONT linkFont = AddFont(FontArgs{"Tahoma", 8, false, true});
@@ -99,15 +99,15 @@ TfrmAbout::TfrmAbout(HWND owner, ShellApi& shell)
     SetFirstFocus(okButton.Handle());
 }
 
-void TfrmAbout::OnOk() { Close(); }
+void AboutForm::OnOk() { Close(); }
 
-void TfrmAbout::OnHomePage() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }
+void AboutForm::OnHomePage() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }
 
-void TfrmAbout::OnDonate() { OpenDonationPage(shell_, reinterpret_cast<WindowHandle>(Handle())); }
+void AboutForm::OnDonate() { OpenDonationPage(shell_, reinterpret_cast<WindowHandle>(Handle())); }
 
-void TfrmAbout::OnCommand(int id, int code, HWND) { RunCommand(*this, kCommands, id, code); }
+void AboutForm::OnCommand(int id, int code, HWND) { RunCommand(*this, kCommands, id, code); }
 
-LRESULT TfrmAbout::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT AboutForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_SETCURSOR: {
             const HWND over = reinterpret_cast<HWND>(wParam);

@@ -10,10 +10,10 @@
 
 namespace kv {
 
-class TfrmAbout : public ModalForm {
+class AboutForm : public ModalForm {
 public:
     // Creates the box hidden, owned by owner; its commands go through shell.
-    TfrmAbout(HWND owner, ShellApi& shell);
+    AboutForm(HWND owner, ShellApi& shell);
 
     enum Control : int { idHomePageLink = 100, idDonatePicture, idOkButton };
 
@@ -21,12 +21,12 @@ public:
     void OnHomePage();  // the home page
     void OnDonate();    // the donation page, without asking
 
-    TLabel topBevel, noteBevel;  // the framed band and area
-    TLabel productLabel, versionLabel;
-    TMemo noteMemo;
-    TLabel homePageLink;
-    TLabel donatePicture;
-    TButton okButton;
+    LabelControl topBevel, noteBevel;  // the framed band and area
+    LabelControl productLabel, versionLabel;
+    MemoControl noteMemo;
+    LabelControl homePageLink;
+    LabelControl donatePicture;
+    ButtonControl okButton;
 
 protected:
     void OnCommand(int id, int code, HWND control) override;

@@ -6,7 +6,7 @@ namespace kv {
 
 // ---------------------------------------------------------------- pages <-> controls
 
-EditorPages TfrmAdd::ReadPages() const {
+EditorPages EditorForm::ReadPages() const {
     EditorPages p;
     p.lsbRunList = programList.Items();
     p.lsbURLs = urlList.Items();
@@ -26,7 +26,7 @@ EditorPages TfrmAdd::ReadPages() const {
     return p;
 }
 
-void TfrmAdd::ShowPages(const EditorPages& p) {
+void EditorForm::ShowPages(const EditorPages& p) {
     programList.SetItems(p.lsbRunList);
     urlList.SetItems(p.lsbURLs);
     captureFolderEdit.SetText(p.txSSPath);
@@ -45,7 +45,7 @@ void TfrmAdd::ShowPages(const EditorPages& p) {
     UpdateEnabling();
 }
 
-void TfrmAdd::UpdateEnabling() {
+void EditorForm::UpdateEnabling() {
     const EditorPages p = ReadPages();
     windowNameEdit.SetEnabled(WindowNameEnabled(p));
     keyTimesEdit.SetEnabled(KeyCountEnabled(p));
@@ -54,26 +54,26 @@ void TfrmAdd::UpdateEnabling() {
 
 // ---------------------------------------------------------------- shortcut
 
-void TfrmAdd::FillKeyCombo() {
+void EditorForm::FillKeyCombo() {
     potentialKeys_ = GetPotentialKeys(host_.hotKeys);
     std::vector<std::string> names;
-    for (const TPotentialKey& key : potentialKeys_) names.push_back(key.Name);
+    for (const CandidateKey& key : potentialKeys_) names.push_back(key.Name);
     keyCombo.SetItems(names);
     if (!names.empty()) keyCombo.SetItemIndex(0);
 }
 
-std::uint32_t TfrmAdd::SelectedHotKey() const {
+std::uint32_t EditorForm::SelectedHotKey() const {
     const ShortcutBoxes boxes{ctrlBox.Checked(), shiftBox.Checked(), altBox.Checked(), winBox.Checked()};
     return GetSelectedHotKey(boxes, potentialKeys_, keyCombo.ItemIndex());
 }
 
-void TfrmAdd::OnCheckAvailability() {
+void EditorForm::OnCheckAvailability() {
     const Notice notice =
         CheckAvailability(host_.hotKeys, host_.modifierNames, SelectedHotKey(), host_.binding.table);
     Message(notice.text, notice.icon);
 }
 
-void TfrmAdd::ShowHotKey(std::uint32_t hotKey) {
+void EditorForm::ShowHotKey(std::uint32_t hotKey) {
     const ShortcutBoxes boxes = BoxesOfHotKey(hotKey);
     ctrlBox.SetChecked(boxes.Ctrl);
     shiftBox.SetChecked(boxes.Shift);
@@ -84,7 +84,7 @@ void TfrmAdd::ShowHotKey(std::uint32_t hotKey) {
 
 // ---------------------------------------------------------------- loaders
 
-void TfrmAdd::LoadSlot(int i) {
+void EditorForm::LoadSlot(int i) {
     const MacroTable& table = host_.binding.table;
     if (i < 0 || i >= table.MacroCount) return;
     const int page = PageOfKind(table.Macros[i].ActionKind);
@@ -98,8 +98,8 @@ void TfrmAdd::LoadSlot(int i) {
     descriptionMemo.SetText(table.Macros[i].Description);
 }
 
-void TfrmAdd::LoadPayload(int i, int page) {
-    const TMacroSlot& slot = host_.binding.table.Macros[i];
+void EditorForm::LoadPayload(int i, int page) {
+    const MacroSlot& slot = host_.binding.table.Macros[i];
     ShowHotKey(slot.HotKey);
     // The window and system pages have no category entry: none is chosen.
     categoryCombo.SetItemIndex(page);

@@ -10,7 +10,7 @@
 
 namespace kv {
 
-void TfrmAdd::CreateControls() {
+void EditorForm::CreateControls() {
     const ControlSite site = Site();
     hints_ = CreateHintWindow(Handle());
 
@@ -45,7 +45,7 @@ void TfrmAdd::CreateControls() {
     ShowPages(EditorPages());
 }
 
-void TfrmAdd::CreateProgramAndUrlPages(const ControlSite& site) {
+void EditorForm::CreateProgramAndUrlPages(const ControlSite& site) {
     programPathLabel.Create(site, "&Program Path:", 16, 90, 120, 14);
     programPathEdit.Create(site, idProgramPath, 16, 106, 321, 21, true);
     browseProgramButton.Create(site, idBrowseProgram, "", 341, 105, 23, 22, pictures_, picBrowse);
@@ -61,7 +61,7 @@ void TfrmAdd::CreateProgramAndUrlPages(const ControlSite& site) {
     pages_[pgOpenUrl] = {urlLabel.Handle(), urlEdit.Handle(), addUrlButton.Handle(), urlList.Handle()};
 }
 
-void TfrmAdd::CreateCapturePage(const ControlSite& site) {
+void EditorForm::CreateCapturePage(const ControlSite& site) {
     captureFolderLabel.Create(site, "&Path:", 16, 90, 60, 14);
     captureFolderEdit.Create(site, idCaptureFolder, 16, 106, 346, 21, true);
     chooseFolderButton.Create(site, idChooseFolder, "", 366, 105, 23, 22, pictures_, picFolder);
@@ -72,7 +72,7 @@ void TfrmAdd::CreateCapturePage(const ControlSite& site) {
                                formatLabel.Handle(), formatCombo.Handle()};
 }
 
-void TfrmAdd::CreateKeyPage(const ControlSite& site) {
+void EditorForm::CreateKeyPage(const ControlSite& site) {
     windowTypeCombo.Create(site, idWindowTypeCombo, 16, 90, 110);
     windowTypeCombo.SetItems(kWinTypeEntries);
     windowNameEdit.Create(site, idWindowName, 132, 90, 257, 21);
@@ -90,7 +90,7 @@ void TfrmAdd::CreateKeyPage(const ControlSite& site) {
     for (HWND control : keyPanel.Handles()) pages_[pgKeyEvents].push_back(control);
 }
 
-void TfrmAdd::CreateMousePage(const ControlSite& site) {
+void EditorForm::CreateMousePage(const ControlSite& site) {
     mouseRepeatCombo.Create(site, idMouseRepeatCombo, 16, 90, 110);
     mouseRepeatCombo.SetItems(kMouseRepeatEntries);
     mouseTimesEdit.Create(site, idMouseTimes, 132, 90, 50, 21);
@@ -124,7 +124,7 @@ void TfrmAdd::CreateMousePage(const ControlSite& site) {
     for (HWND control : mousePanel.Handles()) pages_[pgMouseEvents].push_back(control);
 }
 
-void TfrmAdd::CreateActionPages(const ControlSite& site) {
+void EditorForm::CreateActionPages(const ControlSite& site) {
     windowActionCombo.Create(site, idWindowActionCombo, 16, 96, 200);
     windowActionCombo.SetItems(kWindowActionEntries);
     pages_[pgWindowActions] = {windowActionCombo.Handle()};

@@ -17,20 +17,20 @@ const UINT_PTR kPositionTimer = 1;
 const UINT kPositionTimerInterval = 100;
 const UINT_PTR kDescriptionKeysSubclass = 1;
 
-const Command<TfrmAdd> kCommands[] = {
-    {TfrmAdd::idCommit, &TfrmAdd::OnCommit},
-    {TfrmAdd::idCheckAvailability, &TfrmAdd::OnCheckAvailability},
-    {TfrmAdd::idCategoryCombo, &TfrmAdd::OnCategoryChange, CBN_SELCHANGE},
-    {TfrmAdd::idBrowseProgram, &TfrmAdd::OnBrowseProgram},
-    {TfrmAdd::idAddProgram, &TfrmAdd::OnAddProgram},
-    {TfrmAdd::idAddUrl, &TfrmAdd::OnAddUrl},
-    {TfrmAdd::idChooseFolder, &TfrmAdd::OnChooseFolder},
-    {TfrmAdd::idWindowTypeCombo, &TfrmAdd::OnWindowTypeChange, CBN_SELCHANGE},
-    {TfrmAdd::idKeyRepeatCombo, &TfrmAdd::OnKeyRepeatChange, CBN_SELCHANGE},
-    {TfrmAdd::idAddKey, &TfrmAdd::OnAddKey},
-    {TfrmAdd::idMouseRepeatCombo, &TfrmAdd::OnMouseRepeatChange, CBN_SELCHANGE},
-    {TfrmAdd::idAddPosition, &TfrmAdd::OnAddPosition},
-    {TfrmAdd::idAddMouseButton, &TfrmAdd::OnAddMouseButton},
+const Command<EditorForm> kCommands[] = {
+    {EditorForm::idCommit, &EditorForm::OnCommit},
+    {EditorForm::idCheckAvailability, &EditorForm::OnCheckAvailability},
+    {EditorForm::idCategoryCombo, &EditorForm::OnCategoryChange, CBN_SELCHANGE},
+    {EditorForm::idBrowseProgram, &EditorForm::OnBrowseProgram},
+    {EditorForm::idAddProgram, &EditorForm::OnAddProgram},
+    {EditorForm::idAddUrl, &EditorForm::OnAddUrl},
+    {EditorForm::idChooseFolder, &EditorForm::OnChooseFolder},
+    {EditorForm::idWindowTypeCombo, &EditorForm::OnWindowTypeChange, CBN_SELCHANGE},
+    {EditorForm::idKeyRepeatCombo, &EditorForm::OnKeyRepeatChange, CBN_SELCHANGE},
+    {EditorForm::idAddKey, &EditorForm::OnAddKey},
+    {EditorForm::idMouseRepeatCombo, &EditorForm::OnMouseRepeatChange, CBN_SELCHANGE},
+    {EditorForm::idAddPosition, &EditorForm::OnAddPosition},
+    {EditorForm::idAddMouseButton, &EditorForm::OnAddMouseButton},
 };
 
 // The description is a multi-line box inside a form: Tab and Shift+Tab
@@ -63,7 +63,7 @@ LRESULT CALLBACK DescriptionKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 
 }  // namespace
 
-TfrmAdd::TfrmAdd(TEditorHost host, HWND owner)
+EditorForm::EditorForm(EditorHost host, HWND owner)
     : ModalForm(ModalFormArgs{"TfrmAdd", "New Macro", kClientWidth, kClientHeight, owner,
                               ProgramIcon(GetSystemMetrics(SM_CXICON))}),
       host_(std::move(host)) {
@@ -77,7 +77,7 @@ TfrmAdd::TfrmAdd(TEditorHost host, HWND owner)
     shown_ = Fields();
 }
 
-TfrmAdd::~TfrmAdd() {
+EditorForm::~EditorForm() {
     SetPositionTimer(false);
     if (Handle()) DestroyWindow(Handle());
     if (pictures_) ImageList_Destroy(pictures_);
@@ -85,7 +85,7 @@ TfrmAdd::~TfrmAdd() {
 
 // ---------------------------------------------------------------- the form
 
-void TfrmAdd::FormCreate() {
+void EditorForm::FormCreate() {
     // The pages have no tab headers: they change only through the category
     // list and the loaders.
     ShowPage(pgRunProgram);
@@ -96,25 +96,25 @@ void TfrmAdd::FormCreate() {
     categoryCombo.SetItemIndex(pgRunProgram);
 }
 
-void TfrmAdd::FormShow() {
+void EditorForm::FormShow() {
     SetWindowTextA(Handle(), EditMode ? "Edit Macro" : "New Macro");
     commitButton.SetText(EditMode ? "&OK" : "&Add");
     shown_ = Fields();
 }
 
-void TfrmAdd::ShowModal(Win32MessageLoop& loop) {
+void EditorForm::ShowModal(Win32MessageLoop& loop) {
     FormShow();
     ModalForm::ShowModal(loop);
 }
 
-void TfrmAdd::FormClose() {
+void EditorForm::FormClose() {
     EditMode = false;
     SetPositionTimer(false);
 }
 
-void TfrmAdd::OnClosed() { FormClose(); }
+void EditorForm::OnClosed() { FormClose(); }
 
-void TfrmAdd::OnCloseRequest() {
+void EditorForm::OnCloseRequest() {
     // Esc and the close box discard the input, after asking when there is
     // something to lose.
     if (FieldsChanged(shown_, Fields()) && !host_.prompts.Confirm(Handle(), kDiscardQuestion, host_.title, true)) {
@@ -123,7 +123,7 @@ void TfrmAdd::OnCloseRequest() {
     Close();
 }
 
-EditorFields TfrmAdd::Fields() const {
+EditorFields EditorForm::Fields() const {
     EditorFields f;
     f.hotKey = SelectedHotKey();
     f.category = categoryCombo.ItemIndex();
@@ -133,11 +133,11 @@ EditorFields TfrmAdd::Fields() const {
     return f;
 }
 
-void TfrmAdd::FormKeyDown(WORD key) {
+void EditorForm::FormKeyDown(WORD key) {
     if (activePage_ == pgMouseEvents && key == VK_INSERT) mousePanel.list.Add(PositionEntry(positionLabel.Text()));
 }
 
-void TfrmAdd::ShowPage(int page) {
+void EditorForm::ShowPage(int page) {
     if (page < 0 || page >= kEditorPageCount) return;
     activePage_ = page;
     for (int i = 0; i < kEditorPageCount; ++i) {
@@ -146,12 +146,12 @@ void TfrmAdd::ShowPage(int page) {
     SetPositionTimer(page == pgMouseEvents);
 }
 
-void TfrmAdd::OnCategoryChange() {
+void EditorForm::OnCategoryChange() {
     const int index = categoryCombo.ItemIndex();
     if (index >= 0) ShowPage(index);
 }
 
-void TfrmAdd::SetPositionTimer(bool enabled) {
+void EditorForm::SetPositionTimer(bool enabled) {
     if (enabled == positionTimer_ || !Handle()) return;
     positionTimer_ = enabled;
     if (enabled) {
@@ -161,18 +161,18 @@ void TfrmAdd::SetPositionTimer(bool enabled) {
     }
 }
 
-void TfrmAdd::OnPositionTimer() {
+void EditorForm::OnPositionTimer() {
     const std::string position = PositionText(host_.input.GetCursorPos());
     if (position == positionLabel.Text()) return;
     positionLabel.SetText(position);
     InvalidateRect(positionLabel.Handle(), nullptr, TRUE);
 }
 
-void TfrmAdd::Message(const std::string& text, MessageIcon icon) {
+void EditorForm::Message(const std::string& text, MessageIcon icon) {
     host_.prompts.Message(Handle(), text, host_.title, icon);
 }
 
-void TfrmAdd::OnCommit() {
+void EditorForm::OnCommit() {
     CommitRequest request;
     request.editMode = EditMode;
     request.hotKey = SelectedHotKey();
@@ -185,19 +185,19 @@ void TfrmAdd::OnCommit() {
         return;
     }
     if (host_.onStored) host_.onStored(outcome.slot, EditMode);
-    if (host_.memToFile) host_.memToFile();
+    if (host_.saveListFile) host_.saveListFile();
     Close();
 }
 
 // ---------------------------------------------------------------- messages
 
-void TfrmAdd::OnCommand(int id, int code, HWND) {
+void EditorForm::OnCommand(int id, int code, HWND) {
     if (RunCommand(*this, kCommands, id, code)) return;
     if (code != BN_CLICKED) return;
     if (!keyPanel.OnCommand(id)) mousePanel.OnCommand(id);
 }
 
-void TfrmAdd::OnContextMenu(HWND control, LPARAM lParam) {
+void EditorForm::OnContextMenu(HWND control, LPARAM lParam) {
     const bool programs = control == programList.Handle();
     if (!programs && control != urlList.Handle()) return;
     // The lists' context menus: the single item "Delete", which acts on the
@@ -217,7 +217,7 @@ void TfrmAdd::OnContextMenu(HWND control, LPARAM lParam) {
     if (command == idDeleteUrl) OnDeleteUrl();
 }
 
-void TfrmAdd::OnDpiChanged() {
+void EditorForm::OnDpiChanged() {
     // The pictures of the flat buttons are drawn again at the new size.
     HIMAGELIST old = pictures_;
     pictures_ = CreateEditorPictures(Dpi());
@@ -228,7 +228,7 @@ void TfrmAdd::OnDpiChanged() {
     if (old) ImageList_Destroy(old);
 }
 
-void TfrmAdd::DrawPosition(const DRAWITEMSTRUCT& item) {
+void EditorForm::DrawPosition(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
     Selected font(item.hDC, Font());
     SetBkMode(item.hDC, TRANSPARENT);
@@ -239,7 +239,7 @@ void TfrmAdd::DrawPosition(const DRAWITEMSTRUCT& item) {
     DrawTextA(item.hDC, position.c_str(), -1, &text, DT_RIGHT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
 }
 
-LRESULT TfrmAdd::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT EditorForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_CONTEXTMENU:
             OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);

@@ -32,15 +32,15 @@
 #include "wingui/KeyPreview.h"
 #include "wingui/ListEditorPanel.h"
 #include "wingui/ModalForm.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 
-class TfrmAdd : public ModalForm {
+class EditorForm : public ModalForm {
 public:
     // Creates the editor hidden, owned by owner, and runs FormCreate.
-    TfrmAdd(TEditorHost host, HWND owner);
-    ~TfrmAdd() override;
+    EditorForm(EditorHost host, HWND owner);
+    ~EditorForm() override;
 
     // Runs FormShow and shows the editor modally until it is committed or
     // closed.
@@ -114,53 +114,53 @@ public:
     // All pages as the controls show them, and back.
     EditorPages ReadPages() const;
     void ShowPages(const EditorPages& pages);
-    const std::vector<TPotentialKey>& PotentialKeys() const { return potentialKeys_; }
-    TEditorHost& Host() { return host_; }
+    const std::vector<CandidateKey>& PotentialKeys() const { return potentialKeys_; }
+    EditorHost& Host() { return host_; }
 
     // ---- the controls
-    TLabel shortcutLabel;
-    TCheckBox ctrlBox, shiftBox, altBox, winBox;
-    TComboBox keyCombo;
+    LabelControl shortcutLabel;
+    CheckBoxControl ctrlBox, shiftBox, altBox, winBox;
+    ComboBoxControl keyCombo;
     TFlatButton checkAvailabilityButton;
-    TLabel actionLabel;
-    TComboBox categoryCombo;
-    TGroupBox detailsBox;
-    TLabel descriptionLabel;
-    TMemo descriptionMemo;
-    TButton commitButton;
+    LabelControl actionLabel;
+    ComboBoxControl categoryCombo;
+    GroupBoxControl detailsBox;
+    LabelControl descriptionLabel;
+    MemoControl descriptionMemo;
+    ButtonControl commitButton;
 
     // programs
-    TLabel programPathLabel;
-    TEdit programPathEdit;
+    LabelControl programPathLabel;
+    EditControl programPathEdit;
     TFlatButton browseProgramButton, addProgramButton;
-    TListBox programList;
+    ListBoxControl programList;
     // URLs
-    TLabel urlLabel;
-    TEdit urlEdit;
+    LabelControl urlLabel;
+    EditControl urlEdit;
     TFlatButton addUrlButton;
-    TListBox urlList;
+    ListBoxControl urlList;
     // screen capture
-    TLabel captureFolderLabel, formatLabel;
-    TEdit captureFolderEdit;
+    LabelControl captureFolderLabel, formatLabel;
+    EditControl captureFolderEdit;
     TFlatButton chooseFolderButton;
-    TComboBox formatCombo;
+    ComboBoxControl formatCombo;
     // key sequence
-    TComboBox windowTypeCombo, keyRepeatCombo;
-    TEdit windowNameEdit, keyTimesEdit;
-    TLabel keyTimesLabel;
+    ComboBoxControl windowTypeCombo, keyRepeatCombo;
+    EditControl windowNameEdit, keyTimesEdit;
+    LabelControl keyTimesLabel;
     TFlatButton addKeyButton;
     ListEditorPanel keyPanel;  // the key list and its buttons
     // mouse sequence
-    TComboBox mouseRepeatCombo, mouseButtonCombo;
-    TEdit mouseTimesEdit, xEdit, yEdit;
-    TLabel mouseTimesLabel, xLabel, yLabel, positionLabel, insertKeyNote;
+    ComboBoxControl mouseRepeatCombo, mouseButtonCombo;
+    EditControl mouseTimesEdit, xEdit, yEdit;
+    LabelControl mouseTimesLabel, xLabel, yLabel, positionLabel, insertKeyNote;
     TFlatButton addPositionButton, addMouseButtonButton;
     ListEditorPanel mousePanel;  // the mouse list and its buttons
     // window action
-    TComboBox windowActionCombo;
+    ComboBoxControl windowActionCombo;
     // system action
-    TComboBox systemActionCombo;
-    TCheckBox confirmBox;
+    ComboBoxControl systemActionCombo;
+    CheckBoxControl confirmBox;
 
 protected:
     void OnCloseRequest() override;
@@ -184,22 +184,22 @@ private:
     void UpdateEnabling();
     void Message(const std::string& text, MessageIcon icon = MessageIcon::None);
     // Adds text to a list as the add buttons do; what refuses it is shown.
-    void AddUnique(TEdit& edit, TListBox& list, const std::string& what);
-    void RemoveSelected(TListBox& list);
+    void AddUnique(EditControl& edit, ListBoxControl& list, const std::string& what);
+    void RemoveSelected(ListBoxControl& list);
     void LoadPayload(int i, int page);
     // A choice of the key or mouse page: the pages' rule for it (ChooseWinType,
     // ChooseRepeat, ChooseMRepeat) sets the text box that goes with it.
-    void ApplyChoice(void (*choose)(EditorPages&, const std::string&), const TComboBox& combo,
-                     std::string EditorPages::*text, TEdit& box);
+    void ApplyChoice(void (*choose)(EditorPages&, const std::string&), const ComboBoxControl& combo,
+                     std::string EditorPages::*text, EditControl& box);
 
-    TEditorHost host_;
+    EditorHost host_;
     HIMAGELIST pictures_ = nullptr;
     HWND hints_ = nullptr;
     KeyPreview keyPreview_;
     // The controls of each page of the details.
     std::array<std::vector<HWND>, kEditorPageCount> pages_;
     int activePage_ = 0;
-    std::vector<TPotentialKey> potentialKeys_;
+    std::vector<CandidateKey> potentialKeys_;
     bool positionTimer_ = false;
     // The fields as the editor was shown: closing asks only when they changed.
     EditorFields shown_;

@@ -14,16 +14,16 @@
 
 namespace kv {
 
-struct TEditorHost {
-    TMacroBinding& binding;  // the table (with EditIndex), KVKeyHook1, AddNewHotkey
+struct EditorHost {
+    MacroBinding& binding;  // the table (with EditIndex), hotKeyHook, StoreMacro
     HotKeyApi& hotKeys;      // key names and the availability probe
     InputApi& input;         // the cursor position of the mouse page
     std::string title;       // caption of the program's message boxes
-    // After AddNewHotkey stored the macro in slot: a new row, or the
+    // After StoreMacro stored the macro in slot: a new row, or the
     // selected row rewritten in edit mode.
     std::function<void(int slot, bool editMode)> onStored;
-    // MemToFile, its problems shown.
-    std::function<void()> memToFile;
+    // SaveListFile, its problems shown.
+    std::function<void()> saveListFile;
     UiPrompts& prompts;                  // the editor's questions and file dialogs
     const ModifierNames& modifierNames;  // the platform's, for shortcut texts
 };

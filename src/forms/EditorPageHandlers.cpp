@@ -21,7 +21,7 @@ bool Contains(const std::vector<std::string>& items, const std::string& text) {
 
 }  // namespace
 
-void TfrmAdd::AddUnique(TEdit& edit, TListBox& list, const std::string& what) {
+void EditorForm::AddUnique(EditControl& edit, ListBoxControl& list, const std::string& what) {
     const std::string text = edit.Text();
     if (text.empty()) return;
     const std::string refusal = CheckListEntry(text);
@@ -37,7 +37,7 @@ void TfrmAdd::AddUnique(TEdit& edit, TListBox& list, const std::string& what) {
     edit.SetText("");
 }
 
-void TfrmAdd::RemoveSelected(TListBox& list) {
+void EditorForm::RemoveSelected(ListBoxControl& list) {
     std::vector<std::string> items = list.Items();
     const int selected = list.ItemIndex();
     if (selected < 0) return;
@@ -47,52 +47,52 @@ void TfrmAdd::RemoveSelected(TListBox& list) {
 
 // ---------------------------------------------------------------- programs, URLs, capture
 
-void TfrmAdd::OnBrowseProgram() {
+void EditorForm::OnBrowseProgram() {
     FileDialogOptions options{false, kProgramFilter, "", ""};
     std::string path;
     if (host_.prompts.ChooseFile(Handle(), options, path)) programPathEdit.SetText(path);
 }
 
-void TfrmAdd::OnAddProgram() { AddUnique(programPathEdit, programList, "The program "); }
-void TfrmAdd::OnDeleteProgram() { RemoveSelected(programList); }
-void TfrmAdd::OnAddUrl() { AddUnique(urlEdit, urlList, "The URL "); }
-void TfrmAdd::OnDeleteUrl() { RemoveSelected(urlList); }
+void EditorForm::OnAddProgram() { AddUnique(programPathEdit, programList, "The program "); }
+void EditorForm::OnDeleteProgram() { RemoveSelected(programList); }
+void EditorForm::OnAddUrl() { AddUnique(urlEdit, urlList, "The URL "); }
+void EditorForm::OnDeleteUrl() { RemoveSelected(urlList); }
 
-void TfrmAdd::OnChooseFolder() {
+void EditorForm::OnChooseFolder() {
     std::string path;
     if (host_.prompts.ChooseDirectory(Handle(), "Select Directory", "C:", path)) captureFolderEdit.SetText(path);
 }
 
 // ---------------------------------------------------------------- keys and mouse
 
-void TfrmAdd::ApplyChoice(void (*choose)(EditorPages&, const std::string&), const TComboBox& combo,
-                          std::string EditorPages::*text, TEdit& box) {
+void EditorForm::ApplyChoice(void (*choose)(EditorPages&, const std::string&), const ComboBoxControl& combo,
+                          std::string EditorPages::*text, EditControl& box) {
     EditorPages p = ReadPages();
     choose(p, combo.Chosen());
     box.SetText(p.*text);
     UpdateEnabling();
 }
 
-void TfrmAdd::OnWindowTypeChange() {
+void EditorForm::OnWindowTypeChange() {
     ApplyChoice(ChooseWinType, windowTypeCombo, &EditorPages::txWindowName, windowNameEdit);
 }
 
-void TfrmAdd::OnKeyRepeatChange() { ApplyChoice(ChooseRepeat, keyRepeatCombo, &EditorPages::txTimes, keyTimesEdit); }
+void EditorForm::OnKeyRepeatChange() { ApplyChoice(ChooseRepeat, keyRepeatCombo, &EditorPages::txTimes, keyTimesEdit); }
 
-void TfrmAdd::OnMouseRepeatChange() {
+void EditorForm::OnMouseRepeatChange() {
     ApplyChoice(ChooseMRepeat, mouseRepeatCombo, &EditorPages::txMTimes, mouseTimesEdit);
 }
 
-void TfrmAdd::OnAddKey() {
-    TfrmAddKey picker(Handle(), [this](const std::string& entry) { AddKeyEntry(entry); }, host_.title, host_.prompts);
+void EditorForm::OnAddKey() {
+    SpecialKeyForm picker(Handle(), [this](const std::string& entry) { AddKeyEntry(entry); }, host_.title, host_.prompts);
     picker.ShowModal();
 }
 
-void TfrmAdd::AddKeyEntry(const std::string& entry) { keyPanel.list.Add(entry); }
+void EditorForm::AddKeyEntry(const std::string& entry) { keyPanel.list.Add(entry); }
 
-void TfrmAdd::OnAddPosition() { mousePanel.AddEntry(CoordinateEntry(xEdit.Text(), yEdit.Text())); }
+void EditorForm::OnAddPosition() { mousePanel.AddEntry(CoordinateEntry(xEdit.Text(), yEdit.Text())); }
 
-void TfrmAdd::OnAddMouseButton() {
+void EditorForm::OnAddMouseButton() {
     const std::string entry = MouseButtonEntry(mouseButtonCombo.Chosen());
     if (!entry.empty()) mousePanel.AddEntry(entry);
 }

@@ -1,6 +1,6 @@
 #include "forms/EditorPictures.h"
 
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 

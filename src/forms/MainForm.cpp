@@ -36,7 +36,7 @@ const int kFilterBoxHeight = 21;
 const int kMargin = 4;
 
 struct ToolButton {
-    SpeedButton TfrmKeyvaneMain::*button;
+    SpeedButton MainForm::*button;
     UINT command;
     int left;  // at 96 dpi; kAnchoredRight for the Donate button
     const char* hint;
@@ -47,16 +47,16 @@ struct ToolButton {
 
 // Left to right, which is also the tab order.
 const ToolButton kToolButtons[] = {
-    {&TfrmKeyvaneMain::disableAllButton, TfrmKeyvaneMain::cmDisableAll, 4, "Disable all", IDB_BTNDISABLED, 1, true},
-    {&TfrmKeyvaneMain::enableAllButton, TfrmKeyvaneMain::cmEnableAll, 28, "Enable all", IDB_BTNENABLED, 1, true},
-    {&TfrmKeyvaneMain::addButton, TfrmKeyvaneMain::cmAdd, 62, "Add new", IDB_BTNADDNEW, 0, true},
-    {&TfrmKeyvaneMain::editButton, TfrmKeyvaneMain::cmEdit, 85, "Edit", IDB_BTNEDIT, 0, true},
-    {&TfrmKeyvaneMain::deleteButton, TfrmKeyvaneMain::cmDelete, 108, "Delete", IDB_BTNDELETE, 0, true},
-    {&TfrmKeyvaneMain::feedbackButton, TfrmKeyvaneMain::cmFeedback, 142, "Feedback & Suggestion", IDB_BTNFEEDBACK, 0,
+    {&MainForm::disableAllButton, MainForm::cmDisableAll, 4, "Disable all", IDB_BTNDISABLED, 1, true},
+    {&MainForm::enableAllButton, MainForm::cmEnableAll, 28, "Enable all", IDB_BTNENABLED, 1, true},
+    {&MainForm::addButton, MainForm::cmAdd, 62, "Add new", IDB_BTNADDNEW, 0, true},
+    {&MainForm::editButton, MainForm::cmEdit, 85, "Edit", IDB_BTNEDIT, 0, true},
+    {&MainForm::deleteButton, MainForm::cmDelete, 108, "Delete", IDB_BTNDELETE, 0, true},
+    {&MainForm::feedbackButton, MainForm::cmFeedback, 142, "Feedback & Suggestion", IDB_BTNFEEDBACK, 0,
      true},
-    {&TfrmKeyvaneMain::aboutButton, TfrmKeyvaneMain::cmAbout, 167, "About", IDB_BTNABOUT, 0, true},
-    {&TfrmKeyvaneMain::settingsButton, TfrmKeyvaneMain::cmSettings, 255, "Settings", IDB_BTNSETTINGS, 0, false},
-    {&TfrmKeyvaneMain::donateButton, TfrmKeyvaneMain::cmDonate, kAnchoredRight, "Donate", IDB_BTNDONATE, 0, true},
+    {&MainForm::aboutButton, MainForm::cmAbout, 167, "About", IDB_BTNABOUT, 0, true},
+    {&MainForm::settingsButton, MainForm::cmSettings, 255, "Settings", IDB_BTNSETTINGS, 0, false},
+    {&MainForm::donateButton, MainForm::cmDonate, kAnchoredRight, "Donate", IDB_BTNDONATE, 0, true},
 };
 
 void AppendItem(HMENU menu, const MenuItem& item) {
@@ -65,7 +65,7 @@ void AppendItem(HMENU menu, const MenuItem& item) {
 
 }  // namespace
 
-TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
+MainForm::MainForm(const MainFormServices& services)
     : loop_(services.loop),
       application_(services.application),
       title_(services.application.Title()),
@@ -102,7 +102,7 @@ TfrmKeyvaneMain::TfrmKeyvaneMain(const MainFormServices& services)
     LoadMacros();
 }
 
-TfrmKeyvaneMain::~TfrmKeyvaneMain() {
+MainForm::~MainForm() {
     runner_.OnPlayingChanged = nullptr;  // the runner outlives the window
     RemoveTrayIcon();
     application_.OnMinimize = nullptr;
@@ -112,7 +112,7 @@ TfrmKeyvaneMain::~TfrmKeyvaneMain() {
     if (pictures_) ImageList_Destroy(pictures_);
 }
 
-void TfrmKeyvaneMain::CreateMenus() {
+void MainForm::CreateMenus() {
     HMENU file = CreatePopupMenu();
     AppendItem(file, newItem);
     AppendMenuA(file, MF_SEPARATOR, 0, nullptr);
@@ -156,7 +156,7 @@ void TfrmKeyvaneMain::CreateMenus() {
 
 // Created in reading order, which is the tab order: the tool bar's buttons
 // left to right, the filter box, the list.
-void TfrmKeyvaneMain::CreateControls() {
+void MainForm::CreateControls() {
     const RECT panel = {0, 0, Scale(kWidth, dpi_), Scale(kPanelHeight, dpi_)};
     toolBar.Create(Handle(), 0, panel);
 
@@ -188,7 +188,7 @@ void TfrmKeyvaneMain::CreateControls() {
     ApplyDpi(dpi_);
 }
 
-void TfrmKeyvaneMain::ApplyDpi(int dpi) {
+void MainForm::ApplyDpi(int dpi) {
     const int old = dpi_;
     dpi_ = dpi;
     font_ = MakeFont("Tahoma", 8, dpi_);
@@ -205,7 +205,7 @@ void TfrmKeyvaneMain::ApplyDpi(int dpi) {
     Layout();
 }
 
-void TfrmKeyvaneMain::Layout() {
+void MainForm::Layout() {
     if (!statusBar) return;
     RECT client;
     GetClientRect(Handle(), &client);
@@ -240,9 +240,9 @@ void TfrmKeyvaneMain::Layout() {
 
 // ---------------------------------------------------------------- life
 
-void TfrmKeyvaneMain::LoadMacros() {
+void MainForm::LoadMacros() {
     binding_.AllDisabled = false;
-    const ListFileResult loaded = binding_.LoadHotKFile();
+    const ListFileResult loaded = binding_.LoadListFile();
     RefreshList();
     // The icon is added also when the load stopped early (a malformed line,
     // a number that does not convert): the program then runs with the macros
@@ -255,27 +255,27 @@ void TfrmKeyvaneMain::LoadMacros() {
     if (!refused.empty()) ShowText(refused, MessageIcon::Warning);
 }
 
-void TfrmKeyvaneMain::HideIntoTray() {
+void MainForm::HideIntoTray() {
     binding_.AllDisabled = false;
     UpdateButtons();
     ShowWindow(application_.Handle(), SW_HIDE);
     ShowWindow(Handle(), SW_HIDE);
 }
 
-void TfrmKeyvaneMain::RemoveTrayIcon() {
+void MainForm::RemoveTrayIcon() {
     if (destroyed_) return;
     destroyed_ = true;
     trayIconData_.Delete();
     // The hotkey component releases every registration when it goes.
 }
 
-void TfrmKeyvaneMain::OnCopyData(const COPYDATASTRUCT* data) {
+void MainForm::OnCopyData(const COPYDATASTRUCT* data) {
     if (data && IsShowWindowRequest(data->lpData, data->cbData)) BringWindowToFront(application_.Handle());
 }
 
 // ---------------------------------------------------------------- showing and hiding
 
-void TfrmKeyvaneMain::OnShowHide() {
+void MainForm::OnShowHide() {
     ShowWindow(application_.Handle(), SW_SHOWNORMAL);
     ShowWindow(Handle(), SW_SHOWNORMAL);
     BringWindowToTop(Handle());
@@ -285,7 +285,7 @@ void TfrmKeyvaneMain::OnShowHide() {
     UpdateButtons();
 }
 
-void TfrmKeyvaneMain::OnTrayIcon(LPARAM mouseMessage) {
+void MainForm::OnTrayIcon(LPARAM mouseMessage) {
     switch (UINT(mouseMessage)) {
         case WM_LBUTTONDOWN:
             OnShowHide();
@@ -306,18 +306,18 @@ void TfrmKeyvaneMain::OnTrayIcon(LPARAM mouseMessage) {
     }
 }
 
-void TfrmKeyvaneMain::OnApplicationMinimize() {
+void MainForm::OnApplicationMinimize() {
     binding_.AllDisabled = false;
     UpdateButtons();
     ShowWindow(application_.Handle(), SW_HIDE);
 }
 
-void TfrmKeyvaneMain::OnApplicationRestore() {
+void MainForm::OnApplicationRestore() {
     binding_.AllDisabled = true;
     UpdateButtons();
 }
 
-void TfrmKeyvaneMain::UpdateButtons() {
+void MainForm::UpdateButtons() {
     if (binding_.AllDisabled) {
         disableAllButton.SetDown(true);
     } else {
@@ -325,7 +325,7 @@ void TfrmKeyvaneMain::UpdateButtons() {
     }
 }
 
-void TfrmKeyvaneMain::ShowMessages(const ListFileResult& result) {
+void MainForm::ShowMessages(const ListFileResult& result) {
     for (const UserMessage& message : result.messages) {
         if (message.isError) {
             ShowText(ErrorBoxText(message.text), MessageIcon::Error);
@@ -335,11 +335,11 @@ void TfrmKeyvaneMain::ShowMessages(const ListFileResult& result) {
     }
 }
 
-void TfrmKeyvaneMain::ShowText(const std::string& text, MessageIcon icon) { shell_.ShowMessage(text, title_, icon); }
+void MainForm::ShowText(const std::string& text, MessageIcon icon) { shell_.ShowMessage(text, title_, icon); }
 
 // ---------------------------------------------------------------- messages
 
-LRESULT TfrmKeyvaneMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT MainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_COMMAND:
             // Menu items, the tool bar buttons through the panel, Enter (IDOK
@@ -402,7 +402,7 @@ LRESULT TfrmKeyvaneMain::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam) {
                 RemoveTrayIcon();
-                binding_.KVKeyHook1.ClearHotKeys();
+                binding_.hotKeyHook.ClearHotKeys();
                 loop_.Terminate(0);
             }
             return 0;

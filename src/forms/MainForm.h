@@ -24,7 +24,7 @@
 #include "wingui/ListView.h"
 #include "wingui/SpeedButton.h"
 #include "wingui/TrayIcon.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 #include "wingui/Window.h"
 
 namespace kv {
@@ -37,14 +37,14 @@ struct MenuItem {
     bool visible = true;
 };
 
-class TfrmKeyvaneMain : public Window {
+class MainForm : public Window {
 public:
     // Creates the window hidden, owned by the application window, loads the
     // binding's list file, registers every switched-on macro and adds the
     // tray icon.
-    explicit TfrmKeyvaneMain(const MainFormServices& services);
+    explicit MainForm(const MainFormServices& services);
     // The tray icon goes and every registration is released.
-    ~TfrmKeyvaneMain() override;
+    ~MainForm() override;
 
     // Command identifiers of the tool bar buttons and menu items (their
     // values are part of the end-to-end tests' contract).
@@ -83,9 +83,9 @@ public:
     void OpenEditor(bool editMode);
     // Creates a new editor in frmAdd, filled from slot EditIndex in edit
     // mode, without showing it.
-    TfrmAdd& CreateEditor(bool editMode);
+    EditorForm& CreateEditor(bool editMode);
     // The newest editor, while it is open.
-    std::unique_ptr<TfrmAdd> frmAdd;
+    std::unique_ptr<EditorForm> frmAdd;
 
     // The slot of the selected row's macro, -1 when none is selected.
     int SelectedSlot() const;
@@ -98,7 +98,7 @@ public:
     // updated, and a refusal shown, as after a click).
     void SwitchMacro(int slot, bool on);
 
-    TMacroBinding& Binding() { return binding_; }
+    MacroBinding& Binding() { return binding_; }
     bool AllDisabled() const { return binding_.AllDisabled; }
     const TrayIcon& TrayIconData() const { return trayIconData_; }
     HMENU TrayMenu() const { return trayMenu_.Get(); }
@@ -111,8 +111,8 @@ public:
     Panel toolBar;
     SpeedButton disableAllButton, enableAllButton, addButton, editButton, deleteButton, feedbackButton, aboutButton,
         settingsButton, donateButton;
-    TLabel filterLabel;
-    TEdit filterBox;
+    LabelControl filterLabel;
+    EditControl filterBox;
     TListView macroList;
     HWND statusBar = nullptr;
 
@@ -182,8 +182,8 @@ private:
     ShellApi& shell_;
     HotKeyApi& hotKeyApi_;
     InputApi& input_;
-    TMacroRunner& runner_;
-    TMacroBinding& binding_;
+    MacroRunner& runner_;
+    MacroBinding& binding_;
     UiPrompts& prompts_;
     const ModifierNames& modifierNames_;
 

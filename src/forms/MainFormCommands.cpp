@@ -16,40 +16,40 @@ namespace {
 
 struct CommandHandler {
     UINT id;
-    void (TfrmKeyvaneMain::*handler)();
+    void (MainForm::*handler)();
 };
 
 const CommandHandler kCommands[] = {
-    {TfrmKeyvaneMain::cmDisableAll, &TfrmKeyvaneMain::OnDisableAll},
-    {TfrmKeyvaneMain::cmEnableAll, &TfrmKeyvaneMain::OnEnableAll},
-    {TfrmKeyvaneMain::cmAdd, &TfrmKeyvaneMain::OnAddMacro},
-    {TfrmKeyvaneMain::cmMenuNew, &TfrmKeyvaneMain::OnAddMacro},
-    {TfrmKeyvaneMain::cmEdit, &TfrmKeyvaneMain::OnEditMacro},
-    {TfrmKeyvaneMain::cmMenuEdit, &TfrmKeyvaneMain::OnEditMacro},
-    {TfrmKeyvaneMain::cmDelete, &TfrmKeyvaneMain::OnDeleteMacro},
-    {TfrmKeyvaneMain::cmMenuDelete, &TfrmKeyvaneMain::OnDeleteMacro},
-    {TfrmKeyvaneMain::cmFeedback, &TfrmKeyvaneMain::OnFeedback},
-    {TfrmKeyvaneMain::cmMenuFeedback, &TfrmKeyvaneMain::OnFeedback},
-    {TfrmKeyvaneMain::cmAbout, &TfrmKeyvaneMain::OnAbout},
-    {TfrmKeyvaneMain::cmMenuAbout, &TfrmKeyvaneMain::OnAbout},
-    {TfrmKeyvaneMain::cmSettings, &TfrmKeyvaneMain::OnSettings},
-    {TfrmKeyvaneMain::cmMenuSettings, &TfrmKeyvaneMain::OnSettings},
-    {TfrmKeyvaneMain::cmDonate, &TfrmKeyvaneMain::OnDonate},
-    {TfrmKeyvaneMain::cmMenuDonate, &TfrmKeyvaneMain::OnDonate},
-    {TfrmKeyvaneMain::cmImport, &TfrmKeyvaneMain::OnImport},
-    {TfrmKeyvaneMain::cmExport, &TfrmKeyvaneMain::OnExport},
-    {TfrmKeyvaneMain::cmExit, &TfrmKeyvaneMain::OnExit},
-    {TfrmKeyvaneMain::cmTrayExit, &TfrmKeyvaneMain::OnExit},
-    {TfrmKeyvaneMain::cmWebSite, &TfrmKeyvaneMain::OnWebSite},
-    {TfrmKeyvaneMain::cmShowHide, &TfrmKeyvaneMain::OnShowHide},
-    {TfrmKeyvaneMain::cmToggleAll, &TfrmKeyvaneMain::OnToggleAll},
-    {TfrmKeyvaneMain::cmStopMacro, &TfrmKeyvaneMain::OnStopMacro},
-    {IDOK, &TfrmKeyvaneMain::OnEnter},
+    {MainForm::cmDisableAll, &MainForm::OnDisableAll},
+    {MainForm::cmEnableAll, &MainForm::OnEnableAll},
+    {MainForm::cmAdd, &MainForm::OnAddMacro},
+    {MainForm::cmMenuNew, &MainForm::OnAddMacro},
+    {MainForm::cmEdit, &MainForm::OnEditMacro},
+    {MainForm::cmMenuEdit, &MainForm::OnEditMacro},
+    {MainForm::cmDelete, &MainForm::OnDeleteMacro},
+    {MainForm::cmMenuDelete, &MainForm::OnDeleteMacro},
+    {MainForm::cmFeedback, &MainForm::OnFeedback},
+    {MainForm::cmMenuFeedback, &MainForm::OnFeedback},
+    {MainForm::cmAbout, &MainForm::OnAbout},
+    {MainForm::cmMenuAbout, &MainForm::OnAbout},
+    {MainForm::cmSettings, &MainForm::OnSettings},
+    {MainForm::cmMenuSettings, &MainForm::OnSettings},
+    {MainForm::cmDonate, &MainForm::OnDonate},
+    {MainForm::cmMenuDonate, &MainForm::OnDonate},
+    {MainForm::cmImport, &MainForm::OnImport},
+    {MainForm::cmExport, &MainForm::OnExport},
+    {MainForm::cmExit, &MainForm::OnExit},
+    {MainForm::cmTrayExit, &MainForm::OnExit},
+    {MainForm::cmWebSite, &MainForm::OnWebSite},
+    {MainForm::cmShowHide, &MainForm::OnShowHide},
+    {MainForm::cmToggleAll, &MainForm::OnToggleAll},
+    {MainForm::cmStopMacro, &MainForm::OnStopMacro},
+    {IDOK, &MainForm::OnEnter},
 };
 
 }  // namespace
 
-void TfrmKeyvaneMain::OnCommand(UINT id) {
+void MainForm::OnCommand(UINT id) {
     for (const CommandHandler& command : kCommands) {
         if (command.id == id) {
             (this->*command.handler)();
@@ -58,29 +58,29 @@ void TfrmKeyvaneMain::OnCommand(UINT id) {
     }
 }
 
-bool TfrmKeyvaneMain::AskDefaultNo(const std::string& question) {
+bool MainForm::AskDefaultNo(const std::string& question) {
     return MessageBoxA(Handle(), question.c_str(), title_.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
            IDYES;
 }
 
-void TfrmKeyvaneMain::OnDisableAll() { binding_.AllDisabled = true; }
+void MainForm::OnDisableAll() { binding_.AllDisabled = true; }
 
-void TfrmKeyvaneMain::OnEnableAll() { binding_.AllDisabled = false; }
+void MainForm::OnEnableAll() { binding_.AllDisabled = false; }
 
-void TfrmKeyvaneMain::OnToggleAll() { binding_.AllDisabled = !binding_.AllDisabled; }
+void MainForm::OnToggleAll() { binding_.AllDisabled = !binding_.AllDisabled; }
 
-void TfrmKeyvaneMain::OnExit() { loop_.Terminate(0); }
+void MainForm::OnExit() { loop_.Terminate(0); }
 
-void TfrmKeyvaneMain::OnAddMacro() { OpenEditor(false); }
+void MainForm::OnAddMacro() { OpenEditor(false); }
 
-void TfrmKeyvaneMain::OnEditMacro() {
+void MainForm::OnEditMacro() {
     const int slot = SelectedSlot();
     if (slot < 0 || slot >= binding_.table.MacroCount) return;
     binding_.table.EditIndex = slot;
     OpenEditor(true);
 }
 
-void TfrmKeyvaneMain::OnEnter() {
+void MainForm::OnEnter() {
     if (GetFocus() == filterBox.Handle()) {
         SetFocus(macroList.Handle());
         if (macroList.Selected() < 0 && macroList.Count() > 0) macroList.Select(0);
@@ -89,41 +89,41 @@ void TfrmKeyvaneMain::OnEnter() {
     OnEditMacro();
 }
 
-void TfrmKeyvaneMain::OpenEditor(bool editMode) {
+void MainForm::OpenEditor(bool editMode) {
     CreateEditor(editMode).ShowModal(loop_);
     frmAdd.reset();
 }
 
-TfrmAdd& TfrmKeyvaneMain::CreateEditor(bool editMode) {
+EditorForm& MainForm::CreateEditor(bool editMode) {
     auto onStored = [this](int slot, bool edited) {
         RefreshList();
         // The edited macro stays selected; a new one is not selected.
         if (edited) SelectSlot(slot);
     };
-    TEditorHost host{binding_, hotKeyApi_,   input_, title_, onStored, [this] { ShowMessages(binding_.MemToFile()); },
+    EditorHost host{binding_, hotKeyApi_,   input_, title_, onStored, [this] { ShowMessages(binding_.SaveListFile()); },
                      prompts_, modifierNames_};
-    frmAdd = std::make_unique<TfrmAdd>(std::move(host), Handle());
+    frmAdd = std::make_unique<EditorForm>(std::move(host), Handle());
     frmAdd->EditMode = editMode;
     if (editMode) frmAdd->LoadSlot(binding_.table.EditIndex);
     return *frmAdd;
 }
 
-void TfrmKeyvaneMain::OnDeleteMacro() {
+void MainForm::OnDeleteMacro() {
     const int slot = SelectedSlot();
     if (slot < 0) return;
     const std::string& description = binding_.table.Macros[static_cast<std::size_t>(slot)].Description;
     if (!AskDefaultNo("Delete the macro \"" + description + "\"?")) return;
-    const ListFileResult result = binding_.DeleteSelectedHotkey(slot);
+    const ListFileResult result = binding_.DeleteMacro(slot);
     RefreshList();
     macroList.Select(-1);
     ShowMessages(result);
 }
 
-void TfrmKeyvaneMain::OnImport() {
+void MainForm::OnImport() {
     std::string path;
     if (!importDialog_.Execute(Handle(), path)) return;
     ImportReport report;
-    const ListFileResult result = binding_.ImportHotkeyList(path, report);
+    const ListFileResult result = binding_.ImportList(path, report);
     RefreshList();
     ShowMessages(result);
     if (report.fileRead) {
@@ -132,29 +132,29 @@ void TfrmKeyvaneMain::OnImport() {
     }
 }
 
-void TfrmKeyvaneMain::OnExport() {
+void MainForm::OnExport() {
     std::string path;
     if (!exportDialog_.Execute(Handle(), path)) return;
-    ShowMessages(binding_.ExportHotkeyList(path));
+    ShowMessages(binding_.ExportList(path));
 }
 
-void TfrmKeyvaneMain::OnSettings() {
-    TfrmSettings settings(Handle());
+void MainForm::OnSettings() {
+    SettingsForm settings(Handle());
     settings.ShowModal(loop_);
 }
 
-void TfrmKeyvaneMain::OnFeedback() { OpenFeedback(shell_, reinterpret_cast<WindowHandle>(Handle())); }
+void MainForm::OnFeedback() { OpenFeedback(shell_, reinterpret_cast<WindowHandle>(Handle())); }
 
-void TfrmKeyvaneMain::OnAbout() {
-    TfrmAbout about(Handle(), shell_);
+void MainForm::OnAbout() {
+    AboutForm about(Handle(), shell_);
     about.ShowModal();
 }
 
-void TfrmKeyvaneMain::OnDonate() {
+void MainForm::OnDonate() {
     DonateCommand(shell_, reinterpret_cast<WindowHandle>(Handle()),
                   [this] { return prompts_.Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
 }
 
-void TfrmKeyvaneMain::OnWebSite() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }
+void MainForm::OnWebSite() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }
 
 }  // namespace kv

@@ -26,7 +26,7 @@ static_assert(std::size(kColumns) == kMacroColumnCount, "one column per cell of 
 
 }  // namespace
 
-void TfrmKeyvaneMain::CreateList() {
+void MainForm::CreateList() {
     // Virtual: a new filter or order changes a count, not a thousand rows.
     macroList.Create(Handle(), WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
                      WS_EX_CLIENTEDGE,
@@ -36,9 +36,9 @@ void TfrmKeyvaneMain::CreateList() {
     PreviewKeys(filterBox.Handle(), [this](UINT key) { return OnFilterKey(key); });
 }
 
-std::string TfrmKeyvaneMain::ShortcutText(std::uint32_t hotKey) { return HotKeyToText(hotKeyApi_, modifierNames_, hotKey); }
+std::string MainForm::ShortcutText(std::uint32_t hotKey) { return HotKeyToText(hotKeyApi_, modifierNames_, hotKey); }
 
-void TfrmKeyvaneMain::RefreshList(bool tableChanged) {
+void MainForm::RefreshList(bool tableChanged) {
     const int selected = SelectedSlot();
     if (tableChanged) rows_ = MacroRows(binding_.table, [this](std::uint32_t hotKey) { return ShortcutText(hotKey); });
     visible_ = VisibleRows(rows_, filter_, order_);
@@ -46,14 +46,14 @@ void TfrmKeyvaneMain::RefreshList(bool tableChanged) {
     if (selected >= 0) SelectSlot(selected);
 }
 
-int TfrmKeyvaneMain::SlotOfRow(int row) const {
+int MainForm::SlotOfRow(int row) const {
     if (row < 0 || std::size_t(row) >= visible_.size()) return -1;
     return rows_[visible_[std::size_t(row)]].slot;
 }
 
-int TfrmKeyvaneMain::SelectedSlot() const { return SlotOfRow(macroList.Selected()); }
+int MainForm::SelectedSlot() const { return SlotOfRow(macroList.Selected()); }
 
-void TfrmKeyvaneMain::SelectSlot(int slot) {
+void MainForm::SelectSlot(int slot) {
     for (std::size_t row = 0; row < visible_.size(); ++row) {
         if (rows_[visible_[row]].slot == slot) {
             macroList.Select(int(row));
@@ -63,25 +63,25 @@ void TfrmKeyvaneMain::SelectSlot(int slot) {
     macroList.Select(-1);
 }
 
-void TfrmKeyvaneMain::SetFilter(const std::string& text) {
+void MainForm::SetFilter(const std::string& text) {
     if (text == filter_) return;
     filter_ = text;
     if (filterBox.Text() != text) filterBox.SetText(text);  // its EN_CHANGE finds the filter set
     RefreshList(false);
 }
 
-void TfrmKeyvaneMain::SortByColumn(int column) {
+void MainForm::SortByColumn(int column) {
     order_ = ClickColumn(order_, column);
     macroList.SetSortMark(order_.column, order_.descending);
     RefreshList(false);
 }
 
-void TfrmKeyvaneMain::ToggleRow(int row) {
+void MainForm::ToggleRow(int row) {
     const int slot = SlotOfRow(row);
     if (slot >= 0) SetRow(row, !binding_.table.Macros[std::size_t(slot)].Enabled);
 }
 
-void TfrmKeyvaneMain::SetRow(int row, bool on) {
+void MainForm::SetRow(int row, bool on) {
     const int slot = SlotOfRow(row);
     if (slot < 0) return;
     // Posted: the switch may show a message box, which must not run inside
@@ -89,7 +89,7 @@ void TfrmKeyvaneMain::SetRow(int row, bool on) {
     PostMessageA(Handle(), kSwitchMessage, WPARAM(slot), on ? 1 : 0);
 }
 
-void TfrmKeyvaneMain::SwitchMacro(int slot, bool on) {
+void MainForm::SwitchMacro(int slot, bool on) {
     ListFileResult saved;
     const bool switched = binding_.SwitchMacro(slot, on, saved);
     RefreshList();  // the box, and the identifier the switch gave or took
@@ -100,12 +100,12 @@ void TfrmKeyvaneMain::SwitchMacro(int slot, bool on) {
     }
 }
 
-void TfrmKeyvaneMain::FocusFilter() {
+void MainForm::FocusFilter() {
     SetFocus(filterBox.Handle());
     SendMessageA(filterBox.Handle(), EM_SETSEL, 0, -1);
 }
 
-void TfrmKeyvaneMain::OnListNotify(const NMHDR* header) {
+void MainForm::OnListNotify(const NMHDR* header) {
     switch (header->code) {
         case LVN_GETDISPINFOA:
         case LVN_GETDISPINFOW: {
@@ -146,7 +146,7 @@ void TfrmKeyvaneMain::OnListNotify(const NMHDR* header) {
     }
 }
 
-bool TfrmKeyvaneMain::OnListKey(UINT key) {
+bool MainForm::OnListKey(UINT key) {
     const bool ctrl = CtrlOnly();
     if (key == VK_INSERT || (ctrl && key == 'N')) {
         OnAddMacro();
@@ -164,7 +164,7 @@ bool TfrmKeyvaneMain::OnListKey(UINT key) {
     return true;
 }
 
-bool TfrmKeyvaneMain::OnFilterKey(UINT key) {
+bool MainForm::OnFilterKey(UINT key) {
     const bool ctrl = CtrlOnly();
     if (ctrl && key == 'N') {
         OnAddMacro();

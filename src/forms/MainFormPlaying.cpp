@@ -5,14 +5,14 @@
 
 namespace kv {
 
-void TfrmKeyvaneMain::OnStopMacro() { runner_.RequestStop(); }
+void MainForm::OnStopMacro() { runner_.RequestStop(); }
 
-void TfrmKeyvaneMain::UpdatePlayingTip() {
+void MainForm::UpdatePlayingTip() {
     if (destroyed_) return;
     trayIconData_.SetTip(runner_.IsPlaying() ? PlayingTrayTip(title_, runner_.PlayingDescription()) : title_);
 }
 
-void TfrmKeyvaneMain::UpdateTrayMenu() {
+void MainForm::UpdateTrayMenu() {
     EnableMenuItem(trayMenu_.Get(), stopMacroItem.id, MF_BYCOMMAND | (runner_.IsPlaying() ? MF_ENABLED : MF_GRAYED));
 }
 

@@ -2,7 +2,7 @@
 
 namespace kv {
 
-TfrmSettings::TfrmSettings(HWND owner)
+SettingsForm::SettingsForm(HWND owner)
     : ModalForm(ModalFormArgs{"TfrmSettings", "Settings", 434, 320, owner, nullptr, true}) {}
 
 }  // namespace kv

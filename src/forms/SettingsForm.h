@@ -7,11 +7,11 @@
 
 namespace kv {
 
-class TfrmSettings : public ModalForm {
+class SettingsForm : public ModalForm {
 public:
     // Creates the window hidden, owned by owner: caption "Settings",
     // 434 x 320 pixels, centred on the screen. Esc and the close box close it.
-    explicit TfrmSettings(HWND owner);
+    explicit SettingsForm(HWND owner);
 };
 
 }  // namespace kv

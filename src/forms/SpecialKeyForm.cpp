@@ -13,7 +13,7 @@ const int kButtonWidth = 52;
 const int kButtonHeight = 22;
 }  // namespace
 
-TfrmAddKey::TfrmAddKey(HWND owner, std::function<void(const std::string&)> addEntry, std::string title,
+SpecialKeyForm::SpecialKeyForm(HWND owner, std::function<void(const std::string&)> addEntry, std::string title,
                        UiPrompts& prompts)
     : ModalForm(ModalFormArgs{"TfrmAddKey", "Add Key", 270, 259, owner}),
       addEntry_(std::move(addEntry)),
@@ -33,14 +33,14 @@ TfrmAddKey::TfrmAddKey(HWND owner, std::function<void(const std::string&)> addEn
     SetFirstFocus(keysEdit.Handle());
 }
 
-void TfrmAddKey::OnKeyButton(int index) {
+void SpecialKeyForm::OnKeyButton(int index) {
     keysEdit.SetText(AppendPickerToken(keysEdit.Text(), index));
     // The caret goes to the end, where the token went.
     const int end = GetWindowTextLengthA(keysEdit.Handle());
     SendMessageA(keysEdit.Handle(), EM_SETSEL, WPARAM(end), LPARAM(end));
 }
 
-void TfrmAddKey::OnAddToList() {
+void SpecialKeyForm::OnAddToList() {
     const std::string entry = keysEdit.Text();
     if (entry.empty()) return;
     const std::string refusal = CheckListEntry(entry);
@@ -52,7 +52,7 @@ void TfrmAddKey::OnAddToList() {
     Close();
 }
 
-void TfrmAddKey::OnCommand(int id, int code, HWND) {
+void SpecialKeyForm::OnCommand(int id, int code, HWND) {
     // Esc and the close box add nothing (OnCloseRequest).
     if (code != BN_CLICKED) return;
     if (id == idAddToList) {

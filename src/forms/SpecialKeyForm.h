@@ -14,12 +14,12 @@
 
 namespace kv {
 
-class TfrmAddKey : public ModalForm {
+class SpecialKeyForm : public ModalForm {
 public:
     // Creates the picker hidden, owned by owner; "Add to List" hands the
     // entry to addEntry. title: the caption of its message boxes, shown
     // through prompts.
-    TfrmAddKey(HWND owner, std::function<void(const std::string&)> addEntry, std::string title, UiPrompts& prompts);
+    SpecialKeyForm(HWND owner, std::function<void(const std::string&)> addEntry, std::string title, UiPrompts& prompts);
 
     enum Control : int { idKeysEdit = 100, idAddToList, idFirstKeyButton = 200 };
 
@@ -27,10 +27,10 @@ public:
     void OnKeyButton(int index);
     void OnAddToList();
 
-    TLabel keysLabel;
-    TEdit keysEdit;
+    LabelControl keysLabel;
+    EditControl keysEdit;
     std::array<TFlatButton, kPickerKeyCount> keyButtons;  // in grid order
-    TButton addToListButton;
+    ButtonControl addToListButton;
 
 protected:
     void OnCommand(int id, int code, HWND control) override;

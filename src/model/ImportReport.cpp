@@ -10,7 +10,7 @@ namespace kv {
 namespace {
 
 // The slot of one line, or the reason it cannot be imported.
-bool ReadRecord(const std::string& line, TMacroSlot& slot, std::string& reason) {
+bool ReadRecord(const std::string& line, MacroSlot& slot, std::string& reason) {
     const std::vector<std::string> pieces = ListLinePieces(line);
     if (pieces.size() < kListLinePieces) {
         reason = "it has fewer than six fields";
@@ -51,7 +51,7 @@ ListFileResult ImportMacroList(const std::string& importPath, MacroTable& table,
                                   " macros). Import stopped before line " + std::to_string(i + 1) + ".";
             break;
         }
-        TMacroSlot slot;
+        MacroSlot slot;
         if (!ReadRecord(lines[i], slot, reason)) {
             report.skipped.push_back({i + 1, reason});
             continue;
@@ -76,7 +76,7 @@ ListFileResult ImportMacroList(const std::string& importPath, MacroTable& table,
 
     ListFileResult result;
     if (report.added > 0) {
-        const ListFileResult saved = MemToFile(table, listPath, lineList);
+        const ListFileResult saved = SaveListFile(table, listPath, lineList);
         result.completed = saved.completed;
         result.messages = saved.messages;
     }

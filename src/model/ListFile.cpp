@@ -41,7 +41,7 @@ bool AppendRecord(const std::string& line, std::size_t lineIndex, const std::str
         result.messages.push_back(Plain(malformedText + path + LineOf(lineIndex) + "."));
         return false;
     }
-    TMacroSlot slot;
+    MacroSlot slot;
     try {
         slot = SlotFromPieces(pieces);
     } catch (const ConvertError& e) {
@@ -93,7 +93,7 @@ ListFileResult ReadListText(const std::string& text, const std::string& path, Ma
     return result;
 }
 
-ListFileResult LoadHotKFile(const std::string& path, MacroTable& table, std::vector<std::string>& lineList,
+ListFileResult LoadListFile(const std::string& path, MacroTable& table, std::vector<std::string>& lineList,
                             const RegisterHotKeyFn& registerHotKey) {
     table.MacroCount = 0;
     table.KeepOriginalOnSave = false;
@@ -109,7 +109,7 @@ ListFileResult LoadHotKFile(const std::string& path, MacroTable& table, std::vec
     }
 
     ListFileResult result = ReadListText(text, path, table, lineList, registerHotKey);
-    if (result.completed) Append(result, MemToFile(table, path, lineList));
+    if (result.completed) Append(result, SaveListFile(table, path, lineList));
     return result;
 }
 
@@ -139,7 +139,7 @@ bool KeepOriginal(const MacroTable& table, const std::string& listPath, ListFile
 
 }  // namespace
 
-ListFileResult MemToFile(const MacroTable& table, const std::string& listPath, std::vector<std::string>& lineList) {
+ListFileResult SaveListFile(const MacroTable& table, const std::string& listPath, std::vector<std::string>& lineList) {
     ListFileResult result;
     const int count = table.MacroCount < kMaxMacros ? table.MacroCount : kMaxMacros;
     if (count <= 0) {
@@ -164,7 +164,7 @@ ListFileResult MemToFile(const MacroTable& table, const std::string& listPath, s
     return result;
 }
 
-ListFileResult DeleteSelectedHotkey(int selectedRow, MacroTable& table, std::vector<std::string>& lineList,
+ListFileResult DeleteMacro(int selectedRow, MacroTable& table, std::vector<std::string>& lineList,
                                     const std::string& listPath, const std::function<void()>& unregisterAll,
                                     const RegisterHotKeyFn& registerHotKey) {
     if (selectedRow < 0 || selectedRow >= table.MacroCount) return {};
@@ -183,11 +183,11 @@ ListFileResult DeleteSelectedHotkey(int selectedRow, MacroTable& table, std::vec
         return result;
     }
     unregisterAll();
-    Append(result, LoadHotKFile(listPath, table, lineList, registerHotKey));
+    Append(result, LoadListFile(listPath, table, lineList, registerHotKey));
     return result;
 }
 
-ListFileResult ImportHotkeyList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
+ListFileResult ImportList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
                                 const std::string& listPath, const RegisterHotKeyFn& registerHotKey) {
     if (!PathExists(importPath)) return {};
     std::string text, reason;
@@ -209,11 +209,11 @@ ListFileResult ImportHotkeyList(const std::string& importPath, MacroTable& table
             break;
         }
     }
-    Append(result, MemToFile(table, listPath, lineList));
+    Append(result, SaveListFile(table, listPath, lineList));
     return result;
 }
 
-ListFileResult ExportHotkeyList(const std::string& listPath, const std::string& exportPath) {
+ListFileResult ExportList(const std::string& listPath, const std::string& exportPath) {
     std::string text, reason;
     if (!ReadWholeFile(listPath, text, reason)) return {false, {CannotOpen(listPath, reason)}};
     if (!ReplaceFileSafely(exportPath, JoinLines(SplitLines(text)), reason)) {

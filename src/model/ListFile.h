@@ -38,10 +38,10 @@ struct ListFileResult {
 // (malformed line, conversion error, more than 1000 lines) keeps the slots
 // read so far, leaves the file as it is and marks the table so that the next
 // save first keeps a copy of the file as path + ".bak".
-ListFileResult LoadHotKFile(const std::string& path, MacroTable& table, std::vector<std::string>& lineList,
+ListFileResult LoadListFile(const std::string& path, MacroTable& table, std::vector<std::string>& lineList,
                             const RegisterHotKeyFn& registerHotKey);
 
-// What LoadHotKFile does with the file's text once read: fills the table and
+// What LoadListFile does with the file's text once read: fills the table and
 // the line list, without touching the disk and without the final save.
 ListFileResult ReadListText(const std::string& text, const std::string& path, MacroTable& table,
                             std::vector<std::string>& lineList, const RegisterHotKeyFn& registerHotKey);
@@ -50,13 +50,13 @@ ListFileResult ReadListText(const std::string& text, const std::string& path, Ma
 // then holds the written lines. With no used slot the file is left as it is.
 // After a load that stopped early, the file is first copied to
 // listPath + ".bak" and a message says so.
-ListFileResult MemToFile(const MacroTable& table, const std::string& listPath, std::vector<std::string>& lineList);
+ListFileResult SaveListFile(const MacroTable& table, const std::string& listPath, std::vector<std::string>& lineList);
 
 // Deletes the macro of row selectedRow (row k is slot k, so of several macros
 // whose registration was refused only that one goes): the list file is
 // rewritten without line k, every registration released and the file loaded
 // again. Nothing happens without a valid row or without a list file.
-ListFileResult DeleteSelectedHotkey(int selectedRow, MacroTable& table, std::vector<std::string>& lineList,
+ListFileResult DeleteMacro(int selectedRow, MacroTable& table, std::vector<std::string>& lineList,
                                     const std::string& listPath, const std::function<void()>& unregisterAll,
                                     const RegisterHotKeyFn& registerHotKey);
 
@@ -64,11 +64,11 @@ ListFileResult DeleteSelectedHotkey(int selectedRow, MacroTable& table, std::vec
 // the list. A malformed line, a conversion error or a full table stops it;
 // the macros appended so far stay and are saved. A missing file imports
 // nothing.
-ListFileResult ImportHotkeyList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
+ListFileResult ImportList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
                                 const std::string& listPath, const RegisterHotKeyFn& registerHotKey);
 
 // Writes the lines of the list file, each ending in CR LF, to exportPath.
-ListFileResult ExportHotkeyList(const std::string& listPath, const std::string& exportPath);
+ListFileResult ExportList(const std::string& listPath, const std::string& exportPath);
 
 // The path of the copy kept before saving over a partly loaded list file.
 std::string BackupPathFor(const std::string& listPath);

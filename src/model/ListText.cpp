@@ -67,7 +67,7 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     return text;
 }
 
-std::string FormatListLine(const TMacroSlot& slot) {
+std::string FormatListLine(const MacroSlot& slot) {
     if (!slot.KeptLine.empty()) return slot.KeptLine;
     return std::to_string(slot.UniqueID) + ";" + (slot.Enabled ? "-1" : "0") + ";" + OnOneLine(slot.ActionKind) + ";" +
            std::to_string(slot.HotKey) + ";" + OnOneLine(slot.ActionData) + ";" + OnOneLine(slot.Description) + "@";
@@ -92,8 +92,8 @@ std::uint32_t HotKeyFromText(const std::string& text) {
     return static_cast<std::uint32_t>(StrToInt(text));  // throws with the runtime's message
 }
 
-TMacroSlot SlotFromPieces(const std::vector<std::string>& pieces) {
-    TMacroSlot slot;
+MacroSlot SlotFromPieces(const std::vector<std::string>& pieces) {
+    MacroSlot slot;
     slot.Enabled = StrToBool(pieces.at(1));
     slot.ActionKind = pieces.at(2);
     slot.HotKey = HotKeyFromText(pieces.at(3));

@@ -25,7 +25,7 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // payload, description + "@". A CR, LF or NUL inside a text becomes a space,
 // so that a record never spreads over two lines. A slot of an unknown kind
 // gives its line as it was read.
-std::string FormatListLine(const TMacroSlot& slot);
+std::string FormatListLine(const MacroSlot& slot);
 
 // The pieces of a record: the line Split at ";". When that leaves fewer than
 // six because a piece is blank (a program list without entries writes an
@@ -36,7 +36,7 @@ std::vector<std::string> ListLinePieces(const std::string& line);
 // Enabled, kind, shortcut, payload and description from the pieces of a
 // record (at least six); UniqueID stays 0. Throws ConvertError when piece 1
 // is no Boolean or piece 3 no integer.
-TMacroSlot SlotFromPieces(const std::vector<std::string>& pieces);
+MacroSlot SlotFromPieces(const std::vector<std::string>& pieces);
 
 // The packed shortcut of piece 3: the runtime's integer conversion, and also
 // the unsigned decimal the writer uses for values of 2^31 and above.

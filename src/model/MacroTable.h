@@ -8,7 +8,7 @@
 
 namespace kv {
 
-struct TMacroSlot {
+struct MacroSlot {
     bool Enabled = false;
     // The registration identifier AddHotKey returned; 0 when it was refused.
     std::uint32_t UniqueID = 0;
@@ -24,7 +24,7 @@ struct TMacroSlot {
 constexpr int kMaxMacros = 1000;
 
 struct MacroTable {
-    std::array<TMacroSlot, kMaxMacros> Macros{};
+    std::array<MacroSlot, kMaxMacros> Macros{};
     int MacroCount = 0;
     int EditIndex = 0;
 

@@ -5,7 +5,7 @@
 // players stop there instead of typing into nothing.
 #include <string>
 
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace kv {
 

@@ -10,21 +10,21 @@
 #include "runner/MouseEvents.h"
 #include "runner/ScreenCapture.h"
 #include "runner/SystemActions.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace kv {
 
-TMacroRunner::TMacroRunner(RunnerPlatform platform, std::string appTitle)
+MacroRunner::MacroRunner(RunnerPlatform platform, std::string appTitle)
     : platform_(platform), appTitle_(std::move(appTitle)), windowActions_(platform.windows) {
     playback_.keyboard = platform_.keyboard;
     playback_.foreground = platform_.foreground;
 }
 
-void TMacroRunner::RequestStop() {
+void MacroRunner::RequestStop() {
     if (IsPlaying()) playback_.RequestStop();
 }
 
-void TMacroRunner::WatchKeyboard() {
+void MacroRunner::WatchKeyboard() {
     KeyboardWatchApi* keyboard = platform_.keyboard;
     if (!keyboard || keyboard->Active()) return;
     KeyboardWatchEvents events;
@@ -40,23 +40,23 @@ void TMacroRunner::WatchKeyboard() {
     keyboard->Start(std::move(events));
 }
 
-void TMacroRunner::UnwatchKeyboardWhenIdle() {
+void MacroRunner::UnwatchKeyboardWhenIdle() {
     if (platform_.keyboard && platform_.keyboard->Active() && running_.empty() && held_.Empty()) {
         platform_.keyboard->Stop();
     }
 }
 
-InputContext TMacroRunner::PlayerContext() {
+InputContext MacroRunner::PlayerContext() {
     InputContext context{platform_.input, platform_.loop, platform_.shell, &platform_.system};
     context.playback = &playback_;
     return context;
 }
 
-bool TMacroRunner::IsRunning(std::uint32_t UniqueID) const {
+bool MacroRunner::IsRunning(std::uint32_t UniqueID) const {
     return std::find(running_.begin(), running_.end(), UniqueID) != running_.end();
 }
 
-void TMacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uint32_t HotKey,
+void MacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uint32_t HotKey,
                             std::uint32_t UniqueID, const std::string& ActionData, const std::string& Description) {
     if (!Enabled) return;
     const std::uint32_t now = platform_.loop.TickCount();
@@ -102,41 +102,41 @@ void TMacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::ui
     UnwatchKeyboardWhenIdle();
 }
 
-void TMacroRunner::Play(const std::string& kind, const std::string& payload) {
-    if (kind == kKindRunProgram) pRunPRG(payload);
-    else if (kind == kKindOpenUrl) pOpenURL(payload);
-    else if (kind == kKindScreenCapture) pScreenCapture(payload);
-    else if (kind == kKindKeyEvents) pKeyEvent(payload);
-    else if (kind == kKindMouseEvents) pMouseEvent(payload);
-    else if (kind == kKindWindowActions) pWindowsAction(payload);
-    else if (kind == kKindMiscellaneous) pMisc(payload);
+void MacroRunner::Play(const std::string& kind, const std::string& payload) {
+    if (kind == kKindRunProgram) PlayRunProgram(payload);
+    else if (kind == kKindOpenUrl) PlayOpenUrl(payload);
+    else if (kind == kKindScreenCapture) PlayScreenCapture(payload);
+    else if (kind == kKindKeyEvents) PlayKeyEvents(payload);
+    else if (kind == kKindMouseEvents) PlayMouseEvents(payload);
+    else if (kind == kKindWindowActions) PlayWindowAction(payload);
+    else if (kind == kKindMiscellaneous) PlayMisc(payload);
 }
 
-void TMacroRunner::ShellOpenEach(const std::string& ActionData) {
+void MacroRunner::ShellOpenEach(const std::string& ActionData) {
     // The shell's answer is not looked at: an item it cannot open is skipped
     // and the next one is opened all the same.
     for (const std::string& item : Split(ActionData, '|')) platform_.shell.ShellOpen(owner, "OPEN", item);
 }
 
-void TMacroRunner::pRunPRG(const std::string& ActionData) { ShellOpenEach(ActionData); }
+void MacroRunner::PlayRunProgram(const std::string& ActionData) { ShellOpenEach(ActionData); }
 
-void TMacroRunner::pOpenURL(const std::string& ActionData) { ShellOpenEach(ActionData); }
+void MacroRunner::PlayOpenUrl(const std::string& ActionData) { ShellOpenEach(ActionData); }
 
-void TMacroRunner::pScreenCapture(const std::string& ActionData) { kv::pScreenCapture(platform_.screen, ActionData); }
+void MacroRunner::PlayScreenCapture(const std::string& ActionData) { kv::PlayScreenCapture(platform_.screen, ActionData); }
 
-void TMacroRunner::pKeyEvent(const std::string& ActionData) {
+void MacroRunner::PlayKeyEvents(const std::string& ActionData) {
     InputContext context = PlayerContext();
-    kv::pKeyEvent(context, ActionData);
+    kv::PlayKeyEvents(context, ActionData);
 }
 
-void TMacroRunner::pMouseEvent(const std::string& ActionData) {
+void MacroRunner::PlayMouseEvents(const std::string& ActionData) {
     InputContext context = PlayerContext();
-    kv::pMouseEvent(context, ActionData);
+    kv::PlayMouseEvents(context, ActionData);
 }
 
-void TMacroRunner::pWindowsAction(const std::string& ActionData) { windowActions_.Play(ActionData); }
+void MacroRunner::PlayWindowAction(const std::string& ActionData) { windowActions_.Play(ActionData); }
 
-void TMacroRunner::pMisc(const std::string& ActionData) {
+void MacroRunner::PlayMisc(const std::string& ActionData) {
     PlaySystemAction(platform_.system, platform_.shell, appTitle_, ActionData);
 }
 

@@ -35,9 +35,9 @@ struct RunnerPlatform {
     ForegroundApi* foreground = nullptr;
 };
 
-class TMacroRunner {
+class MacroRunner {
 public:
-    TMacroRunner(RunnerPlatform platform, std::string appTitle);
+    MacroRunner(RunnerPlatform platform, std::string appTitle);
 
     // The main window: owner of the shell requests.
     WindowHandle owner = 0;
@@ -65,13 +65,13 @@ public:
     // Raised when a key or mouse macro starts or ends playing.
     std::function<void()> OnPlayingChanged;
 
-    void pRunPRG(const std::string& ActionData);
-    void pOpenURL(const std::string& ActionData);
-    void pScreenCapture(const std::string& ActionData);
-    void pKeyEvent(const std::string& ActionData);
-    void pMouseEvent(const std::string& ActionData);
-    void pWindowsAction(const std::string& ActionData);
-    void pMisc(const std::string& ActionData);
+    void PlayRunProgram(const std::string& ActionData);
+    void PlayOpenUrl(const std::string& ActionData);
+    void PlayScreenCapture(const std::string& ActionData);
+    void PlayKeyEvents(const std::string& ActionData);
+    void PlayMouseEvents(const std::string& ActionData);
+    void PlayWindowAction(const std::string& ActionData);
+    void PlayMisc(const std::string& ActionData);
 
 private:
     void Play(const std::string& ActionKind, const std::string& ActionData);

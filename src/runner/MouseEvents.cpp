@@ -143,7 +143,7 @@ void EmulateMouseClick(InputContext& context, const std::string& item) {
     }
 }
 
-void pMouseEvent(InputContext& context, const std::string& ActionData) {
+void PlayMouseEvents(InputContext& context, const std::string& ActionData) {
     const std::vector<std::string> fields = Split(ActionData, '|');
     if (fields.size() < 2) return;
 

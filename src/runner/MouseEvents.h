@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/Types.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace kv {
 
@@ -26,6 +26,6 @@ void EmulateMouseClick(InputContext& context, const std::string& item);
 
 // Player of the MOUSEE action: repeat mode and count, then mouse items and
 // delay items. Throws ConvertError for a position that is not a number.
-void pMouseEvent(InputContext& context, const std::string& ActionData);
+void PlayMouseEvents(InputContext& context, const std::string& ActionData);
 
 }  // namespace kv

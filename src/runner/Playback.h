@@ -6,7 +6,7 @@
 
 #include "platform/ForegroundApi.h"
 #include "platform/KeyboardWatchApi.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace kv {
 

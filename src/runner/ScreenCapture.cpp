@@ -42,7 +42,7 @@ bool ScreenShot(ScreenApi& screen, int x, int y, int width, int height, Bitmap& 
     return screen.CaptureScreen(Rect{x, y, width, height}, bitmap) && !bitmap.Empty();
 }
 
-void pScreenCapture(ScreenApi& screen, const std::string& payload) {
+void PlayScreenCapture(ScreenApi& screen, const std::string& payload) {
     std::string name = "Screenshot_" + DateTimeStr(screen.Now());
     const std::vector<std::string> fields = Split(payload, kPayloadSeparator);
 

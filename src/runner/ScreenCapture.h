@@ -36,6 +36,6 @@ bool ScreenShot(ScreenApi& screen, int x, int y, int width, int height, Bitmap& 
 // existing file of that name is replaced. Throws CaptureError when the
 // payload has fewer than two fields, the screen cannot be read or the file
 // cannot be created, and JpegError when the encoder fails.
-void pScreenCapture(ScreenApi& screen, const std::string& payload);
+void PlayScreenCapture(ScreenApi& screen, const std::string& payload);
 
 }  // namespace kv

@@ -1,7 +1,7 @@
 #include "uilogic/EditorCommit.h"
 
 #include "hotkeys/HotKeyText.h"
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 #include "uilogic/EditorChecks.h"
 #include "uilogic/ShortcutConflicts.h"
 #include "uilogic/ShortcutPicker.h"
@@ -14,18 +14,18 @@ Notice Refusal(std::string text, MessageIcon icon = MessageIcon::Warning) { retu
 
 }  // namespace
 
-bool SlotOwnsRegistration(const TMacroBinding& binding, int index) {
+bool SlotOwnsRegistration(const MacroBinding& binding, int index) {
     const MacroTable& table = binding.table;
     if (index < 0 || index >= table.MacroCount) return false;
-    const TMacroSlot& slot = table.Macros[index];
+    const MacroSlot& slot = table.Macros[index];
     if (slot.UniqueID == 0) return false;
-    for (const THotKeyRecord& record : binding.KVKeyHook1.Records()) {
+    for (const HotKeyRecord& record : binding.hotKeyHook.Records()) {
         if (record.HotKey == slot.HotKey && record.Id == slot.UniqueID) return true;
     }
     return false;
 }
 
-CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api,
+CommitOutcome CommitMacro(const CommitRequest& request, MacroBinding& binding, HotKeyApi& api,
                           const ModifierNames& names) {
     CommitOutcome outcome;
     MacroTable& table = binding.table;
@@ -66,8 +66,8 @@ CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, 
         return outcome;
     }
 
-    if (ownsOld) binding.KVKeyHook1.RemoveHotKey(oldHotKey);
-    outcome.slot = binding.AddNewHotkey(request.hotKey, KindOfPage(request.page),
+    if (ownsOld) binding.hotKeyHook.RemoveHotKey(oldHotKey);
+    outcome.slot = binding.StoreMacro(request.hotKey, KindOfPage(request.page),
                                         PagePayload(request.pages, request.page), description, request.editMode);
     outcome.stored = outcome.slot >= 0;
     return outcome;

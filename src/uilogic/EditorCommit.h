@@ -41,17 +41,17 @@ struct CommitOutcome {
 //     another hotkey." and, on a line of its own, who holds it). The edited macro's own registered shortcut counts as
 //     available, so it is released only once the macro is really stored: a
 //     refused commit, or an editor closed afterwards, leaves it working;
-//  5. the edited macro's own registration is released and AddNewHotkey stores
+//  5. the edited macro's own registration is released and StoreMacro stores
 //     the macro with the kind and payload of the page shown.
-// A refused commit changes nothing. Saving (MemToFile) is the caller's.
-CommitOutcome CommitMacro(const CommitRequest& request, TMacroBinding& binding, HotKeyApi& api,
+// A refused commit changes nothing. Saving (SaveListFile) is the caller's.
+CommitOutcome CommitMacro(const CommitRequest& request, MacroBinding& binding, HotKeyApi& api,
                           const ModifierNames& names);
 
 // Whether slot index holds the registration of its own shortcut in the
 // binding's hotkey component (a slot whose registration was refused holds
 // none, and must not release the registration of another slot with the same
 // shortcut).
-bool SlotOwnsRegistration(const TMacroBinding& binding, int index);
+bool SlotOwnsRegistration(const MacroBinding& binding, int index);
 
 // "Check availability" (SpeedButton1Click): probes the value and says so in
 // an information box, naming the holder of a taken shortcut on a second line;

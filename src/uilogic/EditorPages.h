@@ -87,7 +87,7 @@ struct EditorPages {
 };
 
 // The builders: the payload of one page, which the commit hands to
-// AddNewHotkey with the page's kind code.
+// StoreMacro with the page's kind code.
 std::string procRunProgram(const EditorPages& pages);    // RUNPRG: the programs joined by "|"
 std::string procOpenUrl(const EditorPages& pages);       // OPNURL: the URLs joined by "|"
 std::string proScreenShot(const EditorPages& pages);     // SCRCAP: folder|format

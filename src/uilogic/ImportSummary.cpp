@@ -20,7 +20,7 @@ void AppendListed(std::string& text, const List& list, Describe describe) {
 // "Description": who holds its shortcut.
 std::string RefusedLine(const MacroTable& table, int slot,
                         const std::function<std::string(std::uint32_t)>& shortcutText) {
-    const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
+    const MacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
     return "\"" + macro.Description + "\": " + ConflictText(shortcutText(macro.HotKey), macro.HotKey, table, slot);
 }
 
@@ -57,7 +57,7 @@ std::string RefusedAtLoadText(const std::vector<int>& refusedSlots, const MacroT
 }
 
 std::string StaysOffText(const MacroTable& table, int slot, const std::string& shortcutText) {
-    const TMacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
+    const MacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
     return "The macro \"" + macro.Description + "\" stays off: " +
            ConflictText(shortcutText, macro.HotKey, table, slot);
 }

@@ -51,7 +51,7 @@ std::vector<MacroRow> MacroRows(const MacroTable& table, const std::function<std
     std::vector<MacroRow> rows;
     rows.reserve(static_cast<std::size_t>(table.MacroCount));
     for (int i = 0; i < table.MacroCount; ++i) {
-        const TMacroSlot& slot = table.Macros[static_cast<std::size_t>(i)];
+        const MacroSlot& slot = table.Macros[static_cast<std::size_t>(i)];
         MacroRow row;
         row.slot = i;
         row.enabled = slot.Enabled;

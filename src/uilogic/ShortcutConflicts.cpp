@@ -32,7 +32,7 @@ bool IsReservedByPlatform(std::uint32_t hotKey) {
 
 int HoldingSlot(const MacroTable& table, std::uint32_t hotKey, int exceptSlot) {
     for (int i = 0; i < table.MacroCount; ++i) {
-        const TMacroSlot& slot = table.Macros[static_cast<std::size_t>(i)];
+        const MacroSlot& slot = table.Macros[static_cast<std::size_t>(i)];
         // A slot without an identifier holds no registration (refused or switched off).
         if (i != exceptSlot && slot.UniqueID != 0 && SameCombination(slot.HotKey, hotKey)) return i;
     }

@@ -7,7 +7,7 @@ namespace kv {
 
 namespace {
 
-void AddKeyRange(HotKeyApi& api, std::vector<TPotentialKey>& keys, unsigned first, unsigned last) {
+void AddKeyRange(HotKeyApi& api, std::vector<CandidateKey>& keys, unsigned first, unsigned last) {
     for (unsigned code = first; code <= last; ++code) {
         std::string name = KeyText(api, code);
         if (!name.empty()) keys.push_back({std::move(name), std::uint16_t(code)});
@@ -16,8 +16,8 @@ void AddKeyRange(HotKeyApi& api, std::vector<TPotentialKey>& keys, unsigned firs
 
 }  // namespace
 
-std::vector<TPotentialKey> GetPotentialKeys(HotKeyApi& api) {
-    std::vector<TPotentialKey> keys;
+std::vector<CandidateKey> GetPotentialKeys(HotKeyApi& api) {
+    std::vector<CandidateKey> keys;
     AddKeyRange(api, keys, 8, 9);
     AddKeyRange(api, keys, 13, 13);
     AddKeyRange(api, keys, 20, 145);
@@ -31,16 +31,16 @@ unsigned ModifierBits(const ShortcutBoxes& boxes) {
            (boxes.Win ? kModWin : 0);
 }
 
-std::uint32_t GetSelectedHotKey(const ShortcutBoxes& boxes, const std::vector<TPotentialKey>& keys, int chosen) {
+std::uint32_t GetSelectedHotKey(const ShortcutBoxes& boxes, const std::vector<CandidateKey>& keys, int chosen) {
     if (chosen < 0 || chosen >= int(keys.size())) return 0;
     return MakeHotKey(ModifierBits(boxes), keys[chosen].Key);
 }
 
-THotKeyParts ExtractKey(std::uint32_t HotKey) {
+HotKeyParts ExtractKey(std::uint32_t HotKey) {
     std::uint16_t key = 0;
     unsigned modifiers = 0;
     SplitHotKey(HotKey, key, modifiers);
-    THotKeyParts parts;
+    HotKeyParts parts;
     parts.Ctrl = (modifiers & kModControl) != 0;
     parts.Alt = (modifiers & kModAlt) != 0;
     parts.Shift = (modifiers & kModShift) != 0;
@@ -50,7 +50,7 @@ THotKeyParts ExtractKey(std::uint32_t HotKey) {
 }
 
 ShortcutBoxes BoxesOfHotKey(std::uint32_t HotKey) {
-    const THotKeyParts parts = ExtractKey(HotKey);
+    const HotKeyParts parts = ExtractKey(HotKey);
     ShortcutBoxes boxes;
     boxes.Ctrl = parts.Ctrl;
     boxes.Shift = parts.Shift;
@@ -59,7 +59,7 @@ ShortcutBoxes BoxesOfHotKey(std::uint32_t HotKey) {
     return boxes;
 }
 
-int ChosenKeyForHotKey(HotKeyApi& api, const std::vector<TPotentialKey>& keys, std::uint32_t HotKey, int current) {
+int ChosenKeyForHotKey(HotKeyApi& api, const std::vector<CandidateKey>& keys, std::uint32_t HotKey, int current) {
     const std::string name = KeyText(api, ExtractKey(HotKey).Key);
     for (std::size_t i = 0; i < keys.size(); ++i) {
         if (keys[i].Name == name) return int(i);

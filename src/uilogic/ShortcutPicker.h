@@ -11,7 +11,7 @@
 namespace kv {
 
 // One entry of ComboBox1: the key's name and its virtual-key code.
-struct TPotentialKey {
+struct CandidateKey {
     std::string Name;
     std::uint16_t Key = 0;
 };
@@ -19,7 +19,7 @@ struct TPotentialKey {
 // The candidate keys: the codes 8-9, 13, 20-145, 186-255 and 166-183, in this
 // order, each range ascending, every code whose name (HotKeyToText of the
 // bare code) is not empty. Entries with equal names are all kept.
-std::vector<TPotentialKey> GetPotentialKeys(HotKeyApi& api);
+std::vector<CandidateKey> GetPotentialKeys(HotKeyApi& api);
 
 // The four check boxes: Ctrl, Shift, Alt and the hidden Win.
 struct ShortcutBoxes {
@@ -34,22 +34,22 @@ unsigned ModifierBits(const ShortcutBoxes& boxes);
 
 // The packed value of the boxes and the chosen entry of keys (chosen -1 for
 // none): 0 when no key is chosen. A shortcut without modifiers is allowed.
-std::uint32_t GetSelectedHotKey(const ShortcutBoxes& boxes, const std::vector<TPotentialKey>& keys, int chosen);
+std::uint32_t GetSelectedHotKey(const ShortcutBoxes& boxes, const std::vector<CandidateKey>& keys, int chosen);
 
-struct THotKeyParts {
+struct HotKeyParts {
     bool Ctrl = false;
     bool Alt = false;
     bool Shift = false;
     bool Win = false;
     std::uint32_t Key = 0;
 };
-THotKeyParts ExtractKey(std::uint32_t HotKey);
+HotKeyParts ExtractKey(std::uint32_t HotKey);
 
 // SetAddHotEditMode: the boxes of a stored value, and the entry to choose:
 // the first whose name equals the key's name exactly; when none does, the
 // current choice stays (the key is found by name, not by code).
 ShortcutBoxes BoxesOfHotKey(std::uint32_t HotKey);
-int ChosenKeyForHotKey(HotKeyApi& api, const std::vector<TPotentialKey>& keys, std::uint32_t HotKey, int current);
+int ChosenKeyForHotKey(HotKeyApi& api, const std::vector<CandidateKey>& keys, std::uint32_t HotKey, int current);
 
 // "Check availability": "Ctrl+Shift+F5 is available for registration." or
 // "... is NOT available for registration."; with no key chosen the warning

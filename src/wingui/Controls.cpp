@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "uilogic/ListEntries.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 
@@ -35,19 +35,19 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
-int TControl::Id() const { return GetDlgCtrlID(hwnd_); }
+int ChildControl::Id() const { return GetDlgCtrlID(hwnd_); }
 
-void TControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
+void ChildControl::SetText(const std::string& text) { SetWindowTextA(hwnd_, text.c_str()); }
 
-bool TControl::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+bool ChildControl::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
-void TControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void ChildControl::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
 
-bool TControl::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+bool ChildControl::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
 
-void TControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
+void ChildControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
-void TControl::CreateChild(const ControlSite& site, const char* className, const char* text, DWORD style,
+void ChildControl::CreateChild(const ControlSite& site, const char* className, const char* text, DWORD style,
                            DWORD exStyle, int id, int left, int top, int width, int height) {
     const RECT r = site.Scaled(left, top, width, height);
     hwnd_ = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
@@ -56,45 +56,45 @@ void TControl::CreateChild(const ControlSite& site, const char* className, const
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(site.font), FALSE);
 }
 
-void TLabel::Create(const ControlSite& site, const char* text, int left, int top, int width, int height, DWORD style,
+void LabelControl::Create(const ControlSite& site, const char* text, int left, int top, int width, int height, DWORD style,
                     int id) {
     // An "&" marks the accelerator that moves to the control after the label.
     const DWORD prefix = std::string(text).find('&') == std::string::npos ? SS_NOPREFIX : 0;
     CreateChild(site, "STATIC", text, prefix | style, 0, id, left, top, width, height);
 }
 
-void TGroupBox::Create(const ControlSite& site, const char* text, int left, int top, int width, int height) {
+void GroupBoxControl::Create(const ControlSite& site, const char* text, int left, int top, int width, int height) {
     // Below the controls it frames, which are created before it.
     CreateChild(site, "BUTTON", text, BS_GROUPBOX | WS_CLIPSIBLINGS, 0, 0, left, top, width, height);
 }
 
-void TButton::Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height,
+void ButtonControl::Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height,
                      bool isDefault) {
     CreateChild(site, "BUTTON", text, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, id, left, top,
                 width, height);
 }
 
-void TButton::Click() {
+void ButtonControl::Click() {
     SendMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(Id(), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
 }
 
-void TCheckBox::Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height) {
+void CheckBoxControl::Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height) {
     CreateChild(site, "BUTTON", text, WS_TABSTOP | BS_AUTOCHECKBOX, 0, id, left, top, width, height);
 }
 
-bool TCheckBox::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool CheckBoxControl::Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-void TCheckBox::SetChecked(bool checked) {
+void CheckBoxControl::SetChecked(bool checked) {
     SendMessageA(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void TEdit::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,
+void EditControl::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,
                    DWORD style) {
     CreateChild(site, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0) | style,
                 WS_EX_CLIENTEDGE, id, left, top, width, height);
 }
 
-void TEdit::AcceptDigitsOnly() { SetWindowSubclass(hwnd_, DigitsOnlyProc, kDigitsOnlySubclass, 0); }
+void EditControl::AcceptDigitsOnly() { SetWindowSubclass(hwnd_, DigitsOnlyProc, kDigitsOnlySubclass, 0); }
 
 namespace {
 
@@ -123,11 +123,11 @@ LRESULT CALLBACK IgnoreEscapeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-void TMemo::IgnoreEscape() { SetWindowSubclass(hwnd_, IgnoreEscapeProc, kIgnoreEscapeSubclass, 0); }
+void MemoControl::IgnoreEscape() { SetWindowSubclass(hwnd_, IgnoreEscapeProc, kIgnoreEscapeSubclass, 0); }
 
-bool TEdit::ReadOnly() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
+bool EditControl::ReadOnly() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
-void TMemo::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,
+void MemoControl::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,
                    bool scrollBar) {
     CreateChild(site, "EDIT", "",
                 WS_TABSTOP | (scrollBar ? WS_VSCROLL : 0) | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
@@ -135,7 +135,7 @@ void TMemo::Create(const ControlSite& site, int id, int left, int top, int width
                 WS_EX_CLIENTEDGE, id, left, top, width, height);
 }
 
-void TComboBox::Create(const ControlSite& site, int id, int left, int top, int width, int visibleRows) {
+void ComboBoxControl::Create(const ControlSite& site, int id, int left, int top, int width, int visibleRows) {
     visibleRows_ = visibleRows;
     // The height of a drop-down list is that of its open list; it is set
     // below once the row height is known.
@@ -149,18 +149,18 @@ void TComboBox::Create(const ControlSite& site, int id, int left, int top, int w
     SendMessageA(hwnd_, CB_SETMINVISIBLE, visibleRows, 0);
 }
 
-void TComboBox::SetItems(const std::vector<std::string>& items) {
+void ComboBoxControl::SetItems(const std::vector<std::string>& items) {
     SendMessageA(hwnd_, CB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) Add(item);
 }
 
-void TComboBox::Add(const std::string& item) {
+void ComboBoxControl::Add(const std::string& item) {
     SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-int TComboBox::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+int ComboBoxControl::Count() const { return int(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
 
-std::string TComboBox::Item(int index) const {
+std::string ComboBoxControl::Item(int index) const {
     const int length = int(SendMessageA(hwnd_, CB_GETLBTEXTLEN, index, 0));
     if (length < 0) return std::string();
     std::string text(size_t(length) + 1, '\0');
@@ -169,16 +169,16 @@ std::string TComboBox::Item(int index) const {
     return text;
 }
 
-int TComboBox::ItemIndex() const { return int(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
+int ComboBoxControl::ItemIndex() const { return int(SendMessageA(hwnd_, CB_GETCURSEL, 0, 0)); }
 
-void TComboBox::SetItemIndex(int index) { SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(index), 0); }
+void ComboBoxControl::SetItemIndex(int index) { SendMessageA(hwnd_, CB_SETCURSEL, WPARAM(index), 0); }
 
-std::string TComboBox::Chosen() const {
+std::string ComboBoxControl::Chosen() const {
     const int index = ItemIndex();
     return index < 0 ? std::string() : Item(index);
 }
 
-bool TComboBox::Choose(const std::string& text) {
+bool ComboBoxControl::Choose(const std::string& text) {
     for (int i = 0; i < Count(); ++i) {
         if (Item(i) == text) {
             SetItemIndex(i);
@@ -188,12 +188,12 @@ bool TComboBox::Choose(const std::string& text) {
     return false;
 }
 
-void TListBox::Create(const ControlSite& site, int id, int left, int top, int width, int height) {
+void ListBoxControl::Create(const ControlSite& site, int id, int left, int top, int width, int height) {
     CreateChild(site, "LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
                 id, left, top, width, height);
 }
 
-std::vector<std::string> TListBox::Items() const {
+std::vector<std::string> ListBoxControl::Items() const {
     std::vector<std::string> items;
     const int count = Count();
     for (int i = 0; i < count; ++i) {
@@ -206,7 +206,7 @@ std::vector<std::string> TListBox::Items() const {
     return items;
 }
 
-void TListBox::SetItems(const std::vector<std::string>& items, int selected) {
+void ListBoxControl::SetItems(const std::vector<std::string>& items, int selected) {
     SendMessageA(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) Add(item);
@@ -215,15 +215,15 @@ void TListBox::SetItems(const std::vector<std::string>& items, int selected) {
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-void TListBox::Add(const std::string& item) {
+void ListBoxControl::Add(const std::string& item) {
     SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
 }
 
-int TListBox::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+int ListBoxControl::Count() const { return int(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
 
-int TListBox::ItemIndex() const { return int(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+int ListBoxControl::ItemIndex() const { return int(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
 
-void TListBox::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
+void ListBoxControl::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
 
 // ---------------------------------------------------------------- flat button
 

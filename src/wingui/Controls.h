@@ -25,7 +25,7 @@ struct ControlSite {
 // The text of any window.
 std::string WindowText(HWND hwnd);
 
-class TControl {
+class ChildControl {
 public:
     HWND Handle() const { return hwnd_; }
     int Id() const;
@@ -44,7 +44,7 @@ protected:
     HWND hwnd_ = nullptr;
 };
 
-class TLabel : public TControl {
+class LabelControl : public ChildControl {
 public:
     // style: extra static styles (SS_RIGHT, SS_CENTER, SS_NOTIFY...). An "&"
     // in text makes the next letter the Alt+letter accelerator of the control
@@ -54,12 +54,12 @@ public:
                 int id = 0);
 };
 
-class TGroupBox : public TControl {
+class GroupBoxControl : public ChildControl {
 public:
     void Create(const ControlSite& site, const char* text, int left, int top, int width, int height);
 };
 
-class TButton : public TControl {
+class ButtonControl : public ChildControl {
 public:
     void Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height,
                 bool isDefault = false);
@@ -67,14 +67,14 @@ public:
     void Click();
 };
 
-class TCheckBox : public TControl {
+class CheckBoxControl : public ChildControl {
 public:
     void Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height);
     bool Checked() const;
     void SetChecked(bool checked);
 };
 
-class TEdit : public TControl {
+class EditControl : public ChildControl {
 public:
     void Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly = false,
                 DWORD style = 0);
@@ -84,7 +84,7 @@ public:
 };
 
 // A multi-line edit box that wraps its lines.
-class TMemo : public TEdit {
+class MemoControl : public EditControl {
 public:
     void Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly = false,
                 bool scrollBar = true);
@@ -94,7 +94,7 @@ public:
 };
 
 // A drop-down list the user cannot type into.
-class TComboBox : public TControl {
+class ComboBoxControl : public ChildControl {
 public:
     // visibleRows: how many entries the open list shows at most.
     void Create(const ControlSite& site, int id, int left, int top, int width, int visibleRows = 8);
@@ -116,7 +116,7 @@ private:
 };
 
 // A list of entries of which at most one is selected.
-class TListBox : public TControl {
+class ListBoxControl : public ChildControl {
 public:
     void Create(const ControlSite& site, int id, int left, int top, int width, int height);
     std::vector<std::string> Items() const;

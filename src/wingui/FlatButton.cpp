@@ -1,7 +1,7 @@
 #include "wingui/FlatButton.h"
 
 #include "wingui/ModalForm.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 

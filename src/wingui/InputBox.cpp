@@ -2,7 +2,7 @@
 
 namespace kv {
 
-TInputBox::TInputBox(HWND owner, const std::string& caption, const std::string& prompt,
+InputBoxWindow::InputBoxWindow(HWND owner, const std::string& caption, const std::string& prompt,
                      const std::string& defaultText)
     : ModalForm(ModalFormArgs{"TInputBox", caption.c_str(), 300, 96, owner}),
       defaultText_(defaultText),
@@ -18,13 +18,13 @@ TInputBox::TInputBox(HWND owner, const std::string& caption, const std::string& 
     SetFirstFocus(valueEdit.Handle());
 }
 
-std::string TInputBox::Execute() {
+std::string InputBoxWindow::Execute() {
     SendMessageA(valueEdit.Handle(), EM_SETSEL, 0, -1);
     ShowModal();
     return result_;
 }
 
-void TInputBox::OnCommand(int id, int code, HWND) {
+void InputBoxWindow::OnCommand(int id, int code, HWND) {
     // Cancel, Esc and the close box leave the default text (OnCloseRequest).
     if (id == IDOK && code == BN_CLICKED) {
         result_ = valueEdit.Text();

@@ -10,9 +10,9 @@
 
 namespace kv {
 
-class TInputBox : public ModalForm {
+class InputBoxWindow : public ModalForm {
 public:
-    TInputBox(HWND owner, const std::string& caption, const std::string& prompt, const std::string& defaultText);
+    InputBoxWindow(HWND owner, const std::string& caption, const std::string& prompt, const std::string& defaultText);
 
     // Shows it modally; the text typed when the user confirms, the default
     // text when the user cancels or closes it.
@@ -20,10 +20,10 @@ public:
 
     enum Control : int { idValue = 100 };
 
-    TLabel promptLabel;
-    TEdit valueEdit;
-    TButton okButton;
-    TButton cancelButton;
+    LabelControl promptLabel;
+    EditControl valueEdit;
+    ButtonControl okButton;
+    ButtonControl cancelButton;
 
 protected:
     void OnCommand(int id, int code, HWND control) override;

@@ -48,7 +48,7 @@ public:
     // Appends an entry unless the editor refuses it (the refusal is shown).
     void AddEntry(const std::string& entry);
 
-    TListBox list;
+    ListBoxControl list;
     TFlatButton addDelayButton, removeButton, upButton, downButton, saveListButton, loadListButton,
         clearListButton;
 

@@ -12,7 +12,7 @@
 
 namespace kv {
 
-class TListView : public TControl {
+class TListView : public ChildControl {
 public:
     // A child list view at (0, 0, 0, 0): its owner places it.
     void Create(HWND parent, DWORD style, DWORD exStyle, DWORD listExStyle);

@@ -18,7 +18,7 @@
 
 #include "platform/win32/Win32MessageLoop.h"
 #include "wingui/Controls.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 #include "wingui/Window.h"
 
 namespace kv {

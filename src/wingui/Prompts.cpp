@@ -69,7 +69,7 @@ bool Win32Prompts::Confirm(HWND owner, const std::string& text, const std::strin
 
 std::string Win32Prompts::InputBox(HWND owner, const std::string& caption, const std::string& prompt,
                                    const std::string& defaultText) {
-    TInputBox box(owner, caption, prompt, defaultText);
+    InputBoxWindow box(owner, caption, prompt, defaultText);
     return box.Execute();
 }
 

@@ -1,7 +1,7 @@
 #include "wingui/Window.h"
 
 #include "uilogic/AppTitle.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 

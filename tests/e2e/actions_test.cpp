@@ -172,30 +172,30 @@ protected:
     // keyFromEnd picks the shortcut's key among the candidates, counted from
     // the last one, with Ctrl, Shift and Alt.
     void CreateMacro(int category, int choice, int keyFromEnd, const char* description) {
-        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmAdd, 0), 0);
+        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(MainForm::cmAdd, 0), 0);
         HWND editor = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (editor = WindowOf(keyvane->ProcessId(), "New Macro")) != nullptr; }));
 
-        for (int id : {TfrmAdd::idShiftBox, TfrmAdd::idAltBox}) {
+        for (int id : {EditorForm::idShiftBox, EditorForm::idAltBox}) {
             SendMessageA(GetDlgItem(editor, id), BM_SETCHECK, BST_CHECKED, 0);
         }
-        const int keys = int(SendMessageA(GetDlgItem(editor, TfrmAdd::idKeyCombo), CB_GETCOUNT, 0, 0));
+        const int keys = int(SendMessageA(GetDlgItem(editor, EditorForm::idKeyCombo), CB_GETCOUNT, 0, 0));
         ASSERT_GT(keys, keyFromEnd);
-        Pick(editor, TfrmAdd::idKeyCombo, keys - 1 - keyFromEnd);
+        Pick(editor, EditorForm::idKeyCombo, keys - 1 - keyFromEnd);
 
-        const HWND categories = GetDlgItem(editor, TfrmAdd::idCategoryCombo);
+        const HWND categories = GetDlgItem(editor, EditorForm::idCategoryCombo);
         ASSERT_EQ(SendMessageA(categories, CB_GETCOUNT, 0, 0), 7);
         EXPECT_EQ(ComboEntry(categories, 4), "Mouse Events");
         EXPECT_EQ(ComboEntry(categories, 5), "Window Actions");
         EXPECT_EQ(ComboEntry(categories, 6), "Miscellaneous");
-        Pick(editor, TfrmAdd::idCategoryCombo, category);
-        const int choiceList = category == 5 ? TfrmAdd::idWindowActionCombo : TfrmAdd::idSystemActionCombo;
+        Pick(editor, EditorForm::idCategoryCombo, category);
+        const int choiceList = category == 5 ? EditorForm::idWindowActionCombo : EditorForm::idSystemActionCombo;
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(editor, choiceList)));
         Pick(editor, choiceList, choice);
-        SendMessageA(GetDlgItem(editor, TfrmAdd::idDescription), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(description));
+        SendMessageA(GetDlgItem(editor, EditorForm::idDescription), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(description));
 
-        const HWND add = GetDlgItem(editor, TfrmAdd::idCommit);
-        PostMessageA(editor, WM_COMMAND, MAKEWPARAM(TfrmAdd::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
+        const HWND add = GetDlgItem(editor, EditorForm::idCommit);
+        PostMessageA(editor, WM_COMMAND, MAKEWPARAM(EditorForm::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(editor); })) << "the commit was refused";
     }
 };

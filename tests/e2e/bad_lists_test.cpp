@@ -149,22 +149,22 @@ protected:
 
     // A new screen-capture macro through the editor: a save of the list.
     bool AddThroughTheEditor() {
-        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmAdd, 0), 0);
+        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(MainForm::cmAdd, 0), 0);
         HWND editor = nullptr;
         if (!WaitUntil([&] { return (editor = FindTopLevel(keyvane->ProcessId(), "New Macro")) != nullptr; })) {
             ADD_FAILURE() << "no editor";
             return false;
         }
-        HWND category = FindControl(editor, TfrmAdd::idCategoryCombo);
-        HWND add = FindControl(editor, TfrmAdd::idCommit);
+        HWND category = FindControl(editor, EditorForm::idCategoryCombo);
+        HWND add = FindControl(editor, EditorForm::idCommit);
         if (!category || !add) {
             ADD_FAILURE() << "no controls " << category << " " << add;
             return false;
         }
         SendMessageA(category, CB_SETCURSEL, 2, 0);  // "Screen Capture"
-        SendMessageA(GetParent(category), WM_COMMAND, MAKEWPARAM(TfrmAdd::idCategoryCombo, CBN_SELCHANGE),
+        SendMessageA(GetParent(category), WM_COMMAND, MAKEWPARAM(EditorForm::idCategoryCombo, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(category));
-        PostMessageA(GetParent(add), WM_COMMAND, MAKEWPARAM(TfrmAdd::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
+        PostMessageA(GetParent(add), WM_COMMAND, MAKEWPARAM(EditorForm::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
         // The save's messages come while the editor is still up.
         auto closed = [&] { return !IsWindow(editor) || !IsWindowVisible(editor); };
         if (!WaitUntil([&] { return closed() || FindDialogOf(keyvane->ProcessId()) != nullptr; })) return false;
@@ -187,7 +187,7 @@ protected:
         SendInput(2, click, sizeof(INPUT));
         if (!WaitUntil([&] { return SendMessageA(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }, 5000)) return false;
         const int before = Rows();
-        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmDelete, 0), 0);
+        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(MainForm::cmDelete, 0), 0);
         // The question first ("Delete the macro ...?"): Yes.
         HWND question = nullptr;
         if (!WaitUntil([&] { return (question = FindDialogOf(keyvane->ProcessId())) != nullptr; })) return false;

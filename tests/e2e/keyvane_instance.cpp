@@ -202,7 +202,7 @@ bool KeyvaneProcess::Running() const {
 
 bool KeyvaneProcess::Exit(DWORD timeoutMs) {
     if (!Running()) return true;
-    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmExit, 0), 0);
+    PostMessageA(main_, WM_COMMAND, MAKEWPARAM(MainForm::cmExit, 0), 0);
     return WaitForSingleObject(pi_.hProcess, timeoutMs) == WAIT_OBJECT_0;
 }
 

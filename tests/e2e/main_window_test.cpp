@@ -166,7 +166,7 @@ TEST_F(MainWindow, ImportWithATakenShortcutAndABadLineShowsTheReport) {
     const std::string importPath = folder.File("import.lis");
     WriteFileText(importPath, ListLine(0, "-1", "OPNURL", kShortcutA, "http://example.com/", "Same key") +
                                   "0;-1;RUNPRG\r\n" + ListLine(0, "-1", "RUNPRG", kShortcutB, "b.exe", "New one"));
-    PostMessageA(keyvane->MainWindow(), WM_COMMAND, TfrmKeyvaneMain::cmImport, 0);
+    PostMessageA(keyvane->MainWindow(), WM_COMMAND, MainForm::cmImport, 0);
     const HWND open = WaitForWindow("#32770");
     ASSERT_NE(open, nullptr);
     ASSERT_NE(GetDlgItem(open, kFileNameBox), nullptr) << "not the open dialog";

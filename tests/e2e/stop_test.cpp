@@ -112,7 +112,7 @@ TEST_F(Stopping, RealEscStopsALongKeyMacroAndTheNextPressStartsItAgain) {
     // Ready for the next shortcut from the keyboard; "Stop macro" ends it the same way.
     ASSERT_TRUE(Xdotool("key ctrl+shift+F5"));
     ASSERT_TRUE(WaitUntil([&] { return target.Text().size() >= stoppedAt + 50; })) << "did not start again";
-    SendCommand(TfrmKeyvaneMain::cmStopMacro);
+    SendCommand(MainForm::cmStopMacro);
     ASSERT_NO_FATAL_FAILURE(ExpectStopped(target));
 }
 
@@ -143,7 +143,7 @@ TEST_F(Stopping, ExitWhileAMacroPlaysEndsItAndTheProgramWithinASecond) {
     ASSERT_NO_FATAL_FAILURE(StartTyping(target));
 
     const DWORD start = GetTickCount();
-    SendCommand(TfrmKeyvaneMain::cmTrayExit);
+    SendCommand(MainForm::cmTrayExit);
     ASSERT_TRUE(WaitUntil([&] { return !keyvane->Running(); }, 5000));
     EXPECT_LT(GetTickCount() - start, 1000u);
     EXPECT_EQ(keyvane->ExitCode(), 0u);
@@ -166,7 +166,7 @@ TEST_F(Stopping, MainWindowAnswersWhileAMacroTypes) {
     EXPECT_LT(slowest, 200u);
     const size_t typed = target.Text().size();
     EXPECT_TRUE(WaitUntil([&] { return target.Text().size() > typed; })) << "typing stopped";
-    SendCommand(TfrmKeyvaneMain::cmStopMacro);
+    SendCommand(MainForm::cmStopMacro);
     ASSERT_NO_FATAL_FAILURE(ExpectStopped(target));
 }
 

@@ -14,7 +14,7 @@
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "runner/MouseEvents.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace {
 
@@ -83,13 +83,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (PlaysFewTimes(text)) {
         Platform p;
         try {
-            kv::pKeyEvent(p.context, text);
+            kv::PlayKeyEvents(p.context, text);
         } catch (const kv::ConvertError&) {
         }
         p.CheckNothingHeld();
 
         try {
-            kv::pMouseEvent(p.context, text);
+            kv::PlayMouseEvents(p.context, text);
         } catch (const kv::ConvertError&) {
         }
         p.CheckCursorOnScreen();

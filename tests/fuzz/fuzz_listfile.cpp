@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every record the writer makes is one line that reads back to the same slot.
     for (int i = 0; i < table->MacroCount; ++i) {
-        const kv::TMacroSlot& slot = table->Macros[static_cast<std::size_t>(i)];
+        const kv::MacroSlot& slot = table->Macros[static_cast<std::size_t>(i)];
         const std::string line = kv::FormatListLine(slot);
         const std::vector<std::string> split = kv::SplitLines(line + "\r\n");
         Check(split.size() == 1 && split[0] == line);
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(slot.KeptLine.empty() ? pieces.size() == kv::kListLinePieces
                                     : line == slot.KeptLine && pieces.size() >= kv::kListLinePieces);
         try {
-            kv::TMacroSlot back = kv::SlotFromPieces(pieces);
+            kv::MacroSlot back = kv::SlotFromPieces(pieces);
             Check(back.Enabled == slot.Enabled && back.HotKey == slot.HotKey && back.ActionKind == slot.ActionKind &&
                   back.ActionData == slot.ActionData && back.Description == slot.Description);
         } catch (const kv::ConvertError&) {

@@ -14,7 +14,7 @@
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32TopLevelWindows.h"
 #include "runner/Delay.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace kv {
 namespace {

@@ -37,7 +37,7 @@ void Clicked(HWND control, WORD code) {
 
 TEST(AboutBox, WindowNoteAndPlaces) {
     RecordingShell shell;
-    TfrmAbout about(nullptr, shell);
+    AboutForm about(nullptr, shell);
     EXPECT_EQ(WindowText(about.Handle()), "About");
     RECT client;
     GetClientRect(about.Handle(), &client);
@@ -81,7 +81,7 @@ TEST(AboutBox, WindowNoteAndPlaces) {
 
 TEST(AboutBox, LinkAndDonatePictureOpenTheirAddressesAtOnce) {
     RecordingShell shell;
-    TfrmAbout about(nullptr, shell);
+    AboutForm about(nullptr, shell);
     Clicked(about.homePageLink.Handle(), STN_CLICKED);
     Clicked(about.donatePicture.Handle(), STN_CLICKED);
     ASSERT_EQ(shell.opened.size(), 2u);
@@ -98,11 +98,11 @@ TEST(AboutBox, LinkAndDonatePictureOpenTheirAddressesAtOnce) {
 TEST(AboutBox, OkAndTheCloseBoxEndIt) {
     RecordingShell shell;
     {
-        TfrmAbout about(nullptr, shell);
+        AboutForm about(nullptr, shell);
         SendMessageA(about.okButton.Handle(), BM_CLICK, 0, 0);
         EXPECT_TRUE(about.Closed());
     }
-    TfrmAbout about(nullptr, shell);
+    AboutForm about(nullptr, shell);
     SendMessageA(about.Handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(about.Closed());
     EXPECT_TRUE(IsWindow(about.Handle()));  // hidden, then destroyed with the object

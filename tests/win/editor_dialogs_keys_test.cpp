@@ -48,7 +48,7 @@ protected:
 TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
     std::vector<std::string> added;
     Win32Prompts prompts;
-    TfrmAddKey picker(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
+    SpecialKeyForm picker(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(picker, picker.keysEdit.Handle());
     std::vector<HWND> expected = {picker.keysEdit.Handle()};
     for (const TFlatButton& button : picker.keyButtons) expected.push_back(button.Handle());
@@ -65,14 +65,14 @@ TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
     EXPECT_EQ(added, std::vector<std::string>{"{F1}{ENTER}"});
     EXPECT_TRUE(picker.Closed());
 
-    TfrmAddKey second(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
+    SpecialKeyForm second(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(second, second.keysEdit.Handle());
     keys_.Type("abc");
     keys_.Key(VK_ESCAPE);  // closes and adds nothing
     EXPECT_TRUE(second.Closed());
     EXPECT_EQ(added.size(), 1u);
 
-    TfrmAddKey third(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
+    SpecialKeyForm third(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(third, third.keysEdit.Handle());
     keys_.Type("xyz");
     keys_.Key(VK_RETURN);  // the default button
@@ -81,7 +81,7 @@ TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
 
 TEST_F(DialogKeysTest, AboutBoxLinkPictureAndOk) {
     RecordingShell shell;
-    TfrmAbout about(nullptr, shell);
+    AboutForm about(nullptr, shell);
     Shown(about, about.okButton.Handle());
     EXPECT_EQ(TabCycle(),
               (std::vector<HWND>{about.okButton.Handle(), about.homePageLink.Handle(), about.donatePicture.Handle()}));
@@ -96,14 +96,14 @@ TEST_F(DialogKeysTest, AboutBoxLinkPictureAndOk) {
     keys_.Key(VK_ESCAPE);
     EXPECT_TRUE(about.Closed());
 
-    TfrmAbout again(nullptr, shell);
+    AboutForm again(nullptr, shell);
     Shown(again, again.okButton.Handle());
     keys_.Key(VK_RETURN);
     EXPECT_TRUE(again.Closed());
 }
 
 TEST_F(DialogKeysTest, InputBoxEnterConfirmsAndEscCancels) {
-    TInputBox box(nullptr, "Add Delay", "Please enter millisecond", "7");
+    InputBoxWindow box(nullptr, "Add Delay", "Please enter millisecond", "7");
     Shown(box, box.valueEdit.Handle());
     EXPECT_EQ(TabCycle(), (std::vector<HWND>{box.valueEdit.Handle(), box.okButton.Handle(), box.cancelButton.Handle()}));
     SendMessageA(box.valueEdit.Handle(), EM_SETSEL, 0, -1);
@@ -111,7 +111,7 @@ TEST_F(DialogKeysTest, InputBoxEnterConfirmsAndEscCancels) {
     keys_.Key(VK_RETURN);
     EXPECT_TRUE(box.Closed());
 
-    TInputBox cancelled(nullptr, "Add Delay", "Please enter millisecond", "7");
+    InputBoxWindow cancelled(nullptr, "Add Delay", "Please enter millisecond", "7");
     Shown(cancelled, cancelled.valueEdit.Handle());
     keys_.Type("250");
     keys_.Key(VK_ESCAPE);

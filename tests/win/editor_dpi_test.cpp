@@ -80,14 +80,14 @@ TEST_F(DpiTest, EveryWindowFollowsAChangeOfScaleAndComesBack) {
         {"special-key picker",
          [] {
              static Win32Prompts prompts;
-             return std::unique_ptr<ModalForm>(new TfrmAddKey(nullptr, [](const std::string&) {}, "", prompts));
+             return std::unique_ptr<ModalForm>(new SpecialKeyForm(nullptr, [](const std::string&) {}, "", prompts));
          },
          {270, 259}, false},
-        {"About box", [&] { return std::unique_ptr<ModalForm>(new TfrmAbout(nullptr, shell)); }, {311, 300}, false},
+        {"About box", [&] { return std::unique_ptr<ModalForm>(new AboutForm(nullptr, shell)); }, {311, 300}, false},
         {"input box",
-         [] { return std::unique_ptr<ModalForm>(new TInputBox(nullptr, "Add Delay", "Please enter millisecond", "")); },
+         [] { return std::unique_ptr<ModalForm>(new InputBoxWindow(nullptr, "Add Delay", "Please enter millisecond", "")); },
          {300, 96}, false},
-        {"settings window", [] { return std::unique_ptr<ModalForm>(new TfrmSettings(nullptr)); }, {434, 320}, true},
+        {"settings window", [] { return std::unique_ptr<ModalForm>(new SettingsForm(nullptr)); }, {434, 320}, true},
     };
     for (const WindowCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,7 +130,7 @@ TEST_F(DpiTest, EveryWindowFollowsAChangeOfScaleAndComesBack) {
 
 TEST_F(DpiTest, EditorPicturesAreDrawnAgainAtTheNewSize) {
     Start();
-    TfrmAdd& editor = form_->CreateEditor(false);
+    EditorForm& editor = form_->CreateEditor(false);
     auto pictureSize = [&] {
         int cx = 0, cy = 0;
         ImageList_GetIconSize(editor.checkAvailabilityButton.Images(), &cx, &cy);

@@ -10,8 +10,8 @@ namespace {
 class EditorKeyboardTest : public EditorTest {
 protected:
     // A new editor shown as New shows it, with the focus on its first control.
-    TfrmAdd& ShownEditor() {
-        TfrmAdd& editor = form_->CreateEditor(false);
+    EditorForm& ShownEditor() {
+        EditorForm& editor = form_->CreateEditor(false);
         editor.FormShow();
         ShowWindow(editor.Handle(), SW_SHOW);
         SetForegroundWindow(editor.Handle());
@@ -24,7 +24,7 @@ protected:
     void Alt(char letter) { keys_.Alt(letter); }
     void TypeText(const std::string& text) { keys_.Type(text); }
     // The tab stops in tab order, from the first control round to it again.
-    std::vector<HWND> TabCycle(TfrmAdd& editor) {
+    std::vector<HWND> TabCycle(EditorForm& editor) {
         std::vector<HWND> seen;
         SetFocus(editor.ctrlBox.Handle());
         for (int i = 0; i < 60; ++i) {
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(EditorKeyboardTest, FilledAndCommittedWithKeysOnly) {
     Start();
-    TfrmAdd& editor = ShownEditor();
+    EditorForm& editor = ShownEditor();
     // Ctrl is checked already; Shift with Space.
     Tab();
     ASSERT_EQ(GetFocus(), editor.shiftBox.Handle());
@@ -83,7 +83,7 @@ TEST_F(EditorKeyboardTest, FilledAndCommittedWithKeysOnly) {
     Key(VK_RETURN);
     ASSERT_TRUE(editor.Closed()) << prompts_.Last().text;
     ASSERT_EQ(Binding().table.MacroCount, 1);
-    const TMacroSlot& slot = Binding().table.Macros[0];
+    const MacroSlot& slot = Binding().table.Macros[0];
     EXPECT_EQ(slot.HotKey, 24692u);
     EXPECT_EQ(slot.ActionKind, "OPNURL");
     EXPECT_EQ(slot.ActionData, "http://k.example/");
@@ -93,12 +93,12 @@ TEST_F(EditorKeyboardTest, FilledAndCommittedWithKeysOnly) {
 TEST_F(EditorKeyboardTest, EscClosesAndAsksOnlyWhenAFieldChanged) {
     Start();
     {
-        TfrmAdd& editor = ShownEditor();
+        EditorForm& editor = ShownEditor();
         Key(VK_ESCAPE);
         EXPECT_TRUE(editor.Closed());
         EXPECT_TRUE(prompts_.asked.empty());
     }
-    TfrmAdd& editor = ShownEditor();
+    EditorForm& editor = ShownEditor();
     Key(VK_SPACE);  // Ctrl off: the shortcut changed
     prompts_.confirmAnswers.push_back(false);
     Key(VK_ESCAPE);
@@ -114,7 +114,7 @@ TEST_F(EditorKeyboardTest, EscClosesAndAsksOnlyWhenAFieldChanged) {
     EXPECT_TRUE(editor.Closed());
     EXPECT_EQ(prompts_.asked.size(), 1u);
 
-    TfrmAdd& typed = ShownEditor();
+    EditorForm& typed = ShownEditor();
     SetFocus(typed.descriptionMemo.Handle());
     TypeText("half done");
     Key(VK_ESCAPE);  // in the description: nothing at all
@@ -131,7 +131,7 @@ TEST_F(EditorKeyboardTest, EscClosesAndAsksOnlyWhenAFieldChanged) {
 
 TEST_F(EditorKeyboardTest, TabReachesEveryControlOfEachPageInReadingOrder) {
     Start();
-    TfrmAdd& e = ShownEditor();
+    EditorForm& e = ShownEditor();
     const std::vector<HWND> head = {e.ctrlBox.Handle(), e.shiftBox.Handle(), e.altBox.Handle(), e.keyCombo.Handle(),
                                     e.checkAvailabilityButton.Handle(), e.categoryCombo.Handle()};
     const std::vector<HWND> tail = {e.descriptionMemo.Handle(), e.commitButton.Handle()};
@@ -172,7 +172,7 @@ TEST_F(EditorKeyboardTest, FocusRectanglesAndUnderlinesShowOnlyOnceTheKeyboardIs
     Start();
     bool hiddenAtFirst = false, focusShownByTab = false, accelShownByAlt = false, firstFocus = false;
     DuringModal drive([&] {
-        TfrmAdd& e = *form_->frmAdd;
+        EditorForm& e = *form_->frmAdd;
         firstFocus = GetFocus() == e.ctrlBox.Handle();
         // The captions look as they are written: no underline (where the
         // platform would draw one for any "&", the "&" waits for the keyboard).
@@ -190,7 +190,7 @@ TEST_F(EditorKeyboardTest, FocusRectanglesAndUnderlinesShowOnlyOnceTheKeyboardIs
     EXPECT_TRUE(focusShownByTab);
 
     DuringModal alt([&] {
-        TfrmAdd& e = *form_->frmAdd;
+        EditorForm& e = *form_->frmAdd;
         Alt('t');
         accelShownByAlt = !CuesHidden(e.commitButton.Handle(), UISF_HIDEACCEL) &&
                           WindowText(e.commitButton.Handle()) == "&Add" && GetFocus() == e.categoryCombo.Handle();
@@ -202,7 +202,7 @@ TEST_F(EditorKeyboardTest, FocusRectanglesAndUnderlinesShowOnlyOnceTheKeyboardIs
 
 TEST_F(EditorKeyboardTest, AltLettersReachLabelsAndButtons) {
     Start();
-    TfrmAdd& e = ShownEditor();
+    EditorForm& e = ShownEditor();
     Alt('t');  // Ac&tion: the category list
     EXPECT_EQ(GetFocus(), e.categoryCombo.Handle());
     Alt('d');  // &Description

@@ -12,7 +12,7 @@ namespace {
 
 TEST_F(EditorTest, KeyPageChoicesCountsAndLists) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     Pick(editor.categoryCombo.Handle(), pgKeyEvents);
 
     Pick(editor.windowTypeCombo.Handle(), 1);
@@ -90,9 +90,9 @@ TEST_F(EditorTest, KeyPageChoicesCountsAndLists) {
 
 TEST_F(EditorTest, SpecialKeyPickerBuildsOneEntry) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     {
-        TfrmAddKey picker(editor.Handle(), [&editor](const std::string& entry) { editor.AddKeyEntry(entry); }, "", prompts_);
+        SpecialKeyForm picker(editor.Handle(), [&editor](const std::string& entry) { editor.AddKeyEntry(entry); }, "", prompts_);
         EXPECT_EQ(WindowText(picker.Handle()), "Add Key");
         RECT client;
         GetClientRect(picker.Handle(), &client);
@@ -125,7 +125,7 @@ TEST_F(EditorTest, SpecialKeyPickerBuildsOneEntry) {
 
 TEST_F(EditorTest, ProgramAndUrlListsAddDeleteAndCaptureFolder) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     prompts_.fileAnswers.push_back("");  // cancelled
     Click(editor.browseProgramButton.Handle());
     EXPECT_EQ(prompts_.Last().file.filter, "Exe Files(*.exe)|*.exe|Batch Files(*.bat)|*.bat|All Files(*.*)|*.*");
@@ -171,7 +171,7 @@ TEST(InputBox, GivesTheTypedTextOrTheDefaultWhenCancelled) {
     Win32Prompts prompts;
     std::string prompt;
     DuringModal typeAndConfirm([&prompt] {
-        auto* box = dynamic_cast<TInputBox*>(Window::FromHandle(FindWindowA("TInputBox", "Add Delay")));
+        auto* box = dynamic_cast<InputBoxWindow*>(Window::FromHandle(FindWindowA("TInputBox", "Add Delay")));
         if (!box) return;
         prompt = box->promptLabel.Text();
         box->valueEdit.SetText("250");
@@ -181,7 +181,7 @@ TEST(InputBox, GivesTheTypedTextOrTheDefaultWhenCancelled) {
     EXPECT_EQ(prompt, "Please enter millisecond");
 
     DuringModal typeAndCancel([] {
-        auto* box = dynamic_cast<TInputBox*>(Window::FromHandle(FindWindowA("TInputBox", "Add Delay")));
+        auto* box = dynamic_cast<InputBoxWindow*>(Window::FromHandle(FindWindowA("TInputBox", "Add Delay")));
         if (!box) return;
         EXPECT_EQ(box->valueEdit.Text(), "7");
         box->valueEdit.SetText("250");

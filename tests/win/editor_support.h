@@ -189,7 +189,7 @@ private:
 };
 
 // A caption as it reads on the screen: without its accelerator's "&".
-inline std::string Caption(const TControl& control) {
+inline std::string Caption(const ChildControl& control) {
     std::string text = control.Text();
     const std::size_t mark = text.find('&');
     if (mark != std::string::npos) text.erase(mark, 1);
@@ -206,17 +206,17 @@ inline void Type(HWND control, const std::string& text) {
 class EditorTest : public MainWindowFixture {
 protected:
     // A new editor as New opens it, not yet shown.
-    TfrmAdd& NewEditor() { return form_->CreateEditor(false); }
+    EditorForm& NewEditor() { return form_->CreateEditor(false); }
 
     // Ctrl+Shift with the key of code vk, through the controls.
-    static void ChooseShortcut(TfrmAdd& editor, unsigned modifiers, unsigned vk) {
-        auto set = [](TCheckBox& box, bool on) {
+    static void ChooseShortcut(EditorForm& editor, unsigned modifiers, unsigned vk) {
+        auto set = [](CheckBoxControl& box, bool on) {
             if (box.Checked() != on) Click(box.Handle());
         };
         set(editor.ctrlBox, (modifiers & kModControl) != 0);
         set(editor.shiftBox, (modifiers & kModShift) != 0);
         set(editor.altBox, (modifiers & kModAlt) != 0);
-        const std::vector<TPotentialKey>& keys = editor.PotentialKeys();
+        const std::vector<CandidateKey>& keys = editor.PotentialKeys();
         for (std::size_t i = 0; i < keys.size(); ++i) {
             if (keys[i].Key == vk) {
                 editor.keyCombo.SetItemIndex(int(i));

@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "forms/SpecialKeyForm.h"
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 #include "uilogic/EditorChecks.h"
 
 namespace kv {
@@ -19,7 +19,7 @@ constexpr std::uint32_t kCtrlShiftF6 = 24693;
 
 struct KindCase {
     const char* name;
-    void (*fill)(TfrmAdd&, ScriptedPrompts&);
+    void (*fill)(EditorForm&, ScriptedPrompts&);
     const char* kind;
     const char* display;
     std::string payload;  // "<exe>" stands for the executable's directory
@@ -28,7 +28,7 @@ struct KindCase {
 std::vector<KindCase> OfferedKinds() {
     return {
         {"RunProgram",
-         [](TfrmAdd& e, ScriptedPrompts& p) {
+         [](EditorForm& e, ScriptedPrompts& p) {
              p.fileAnswers.push_back("C:\\Tools\\notes.exe");
              Click(e.browseProgramButton.Handle());  // browse
              Click(e.addProgramButton.Handle());  // add
@@ -37,24 +37,24 @@ std::vector<KindCase> OfferedKinds() {
          },
          "RUNPRG", "Run Program", "C:\\Tools\\notes.exe|C:\\Tools\\second.exe"},
         {"OpenUrl",
-         [](TfrmAdd& e, ScriptedPrompts&) {
+         [](EditorForm& e, ScriptedPrompts&) {
              Pick(e.categoryCombo.Handle(), 1);
              Type(e.urlEdit.Handle(), "http://www.keyvane.example/");
              Click(e.addUrlButton.Handle());
          },
          "OPNURL", "Open URL", "http://www.keyvane.example/"},
         {"ScreenCapture",
-         [](TfrmAdd& e, ScriptedPrompts&) {
+         [](EditorForm& e, ScriptedPrompts&) {
              Pick(e.categoryCombo.Handle(), 2);
              Pick(e.formatCombo.Handle(), 1);
          },
          "SCRCAP", "Screen Capture", "<exe>|JPEG"},
         {"KeyEvents",
-         [](TfrmAdd& e, ScriptedPrompts& p) {
+         [](EditorForm& e, ScriptedPrompts& p) {
              Pick(e.categoryCombo.Handle(), 3);
              // The special-key picker: F1, typed abc, ENTER, Add to List.
              DuringModal drive([&e] {
-                 auto* picker = dynamic_cast<TfrmAddKey*>(Window::FromHandle(FindWindowA("TfrmAddKey", "Add Key")));
+                 auto* picker = dynamic_cast<SpecialKeyForm*>(Window::FromHandle(FindWindowA("TfrmAddKey", "Add Key")));
                  if (!picker) return;
                  Click(picker->keyButtons[0].Handle());
                  Type(picker->keysEdit.Handle(), "abc");
@@ -67,7 +67,7 @@ std::vector<KindCase> OfferedKinds() {
          },
          "KEYEVN", "Key Events", "Active Window|Active Window|Once|0|{F1}abc{ENTER}|{DELAY500}"},
         {"MouseEvents",
-         [](TfrmAdd& e, ScriptedPrompts&) {
+         [](EditorForm& e, ScriptedPrompts&) {
              Pick(e.categoryCombo.Handle(), 4);
              e.xEdit.SetText("120");
              e.yEdit.SetText("45");
@@ -77,13 +77,13 @@ std::vector<KindCase> OfferedKinds() {
          },
          "MOUSEE", "Mouse Events", "Once|0|{X:120,Y:45}|{LBUTTON}"},
         {"WindowActions",
-         [](TfrmAdd& e, ScriptedPrompts&) {
+         [](EditorForm& e, ScriptedPrompts&) {
              Pick(e.categoryCombo.Handle(), 5);
              Pick(e.windowActionCombo.Handle(), 1);
          },
          "WINACT", "Window Actions", "Restore all Windows"},
         {"Miscellaneous",
-         [](TfrmAdd& e, ScriptedPrompts&) {
+         [](EditorForm& e, ScriptedPrompts&) {
              Pick(e.categoryCombo.Handle(), 6);
              Pick(e.systemActionCombo.Handle(), 2);
              Click(e.confirmBox.Handle());
@@ -97,7 +97,7 @@ TEST_F(EditorTest, NewMacroOfEachOfferedKindReachesTableListViewAndFile) {
         SCOPED_TRACE(c.name);
         DeleteFileA(listPath_.c_str());
         Start();
-        TfrmAdd& editor = NewEditor();
+        EditorForm& editor = NewEditor();
         editor.FormShow();
         EXPECT_EQ(WindowText(editor.Handle()), "New Macro");
         EXPECT_EQ(Caption(editor.commitButton), "Add");
@@ -113,7 +113,7 @@ TEST_F(EditorTest, NewMacroOfEachOfferedKindReachesTableListViewAndFile) {
         if (payload.rfind("<exe>", 0) == 0) payload = ExeDir() + payload.substr(5);
         const MacroTable& table = Binding().table;
         ASSERT_EQ(table.MacroCount, 1);
-        const TMacroSlot& slot = table.Macros[0];
+        const MacroSlot& slot = table.Macros[0];
         EXPECT_EQ(slot.HotKey, kCtrlShiftF5);
         EXPECT_EQ(slot.ActionKind, c.kind);
         EXPECT_EQ(slot.ActionData, payload);
@@ -140,7 +140,7 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
     std::string availability;
     bool sawEditor = false;
     DuringModal drive([&] {
-        TfrmAdd* editor = form_->frmAdd.get();
+        EditorForm* editor = form_->frmAdd.get();
         if (!editor) return;
         sawEditor = true;
         EXPECT_EQ(WindowText(editor->Handle()), "Edit Macro");
@@ -173,7 +173,7 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
     EXPECT_EQ(availability, Text(kCtrlShiftF5) + " is NOT available for registration.");
     EXPECT_EQ(prompts_.Messages().size(), 1u);  // only the availability
 
-    const TMacroSlot& slot = Binding().table.Macros[0];
+    const MacroSlot& slot = Binding().table.Macros[0];
     EXPECT_EQ(Binding().table.MacroCount, 2);
     EXPECT_EQ(slot.HotKey, kCtrlShiftF5);
     EXPECT_EQ(slot.ActionData, "Active Window|Active Window|Once|0|abc|{F1}");
@@ -189,7 +189,7 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
 
 TEST_F(EditorTest, CheckAvailabilityOnAFreeAndOnATakenShortcut) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     ChooseShortcut(editor, kModControl | kModShift, 0x74);
     Click(editor.checkAvailabilityButton.Handle());
     ASSERT_EQ(prompts_.asked.size(), 1u);
@@ -199,7 +199,7 @@ TEST_F(EditorTest, CheckAvailabilityOnAFreeAndOnATakenShortcut) {
     EXPECT_TRUE(IsHotKeyAvailable(api_, kCtrlShiftF5));  // the check leaves nothing registered
 
     // Another program holds it.
-    TKVKeyHook other(api_);
+    HotKeyHook other(api_);
     ASSERT_NE(other.AddHotKey(kCtrlShiftF5), 0);
     Click(editor.checkAvailabilityButton.Handle());
     EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF5) + " is NOT available for registration.");
@@ -226,7 +226,7 @@ TEST_F(EditorTest, CheckAvailabilityOnAFreeAndOnATakenShortcut) {
 
 TEST_F(EditorTest, ANewEditorProposesCtrlAndTheFirstCandidateKey) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     EXPECT_TRUE(editor.ctrlBox.Checked());
     EXPECT_FALSE(editor.shiftBox.Checked());
     EXPECT_FALSE(editor.altBox.Checked());
@@ -256,7 +256,7 @@ TEST_F(EditorTest, ANewEditorProposesCtrlAndTheFirstCandidateKey) {
 
 TEST_F(EditorTest, CategoryListOffersTheSevenKindsInPageOrder) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     const HWND list = editor.categoryCombo.Handle();
     const char* entries[] = {"Run Program",  "Open Url",       "Screen Capture", "Key Events",
                              "Mouse Events", "Window Actions", "Miscellaneous"};
@@ -278,7 +278,7 @@ TEST_F(EditorTest, WindowAndSystemSlotsOpenOnTheirPageAndCategoryAndKeepTheirKin
           Line(2, "MISCEL", kCtrlShiftF6, "Shut down Windows|0", "Misc"));
     Binding().table.EditIndex = 0;
     SelectRow(List(), 0);
-    TfrmAdd& editor = form_->CreateEditor(true);
+    EditorForm& editor = form_->CreateEditor(true);
     EXPECT_EQ(editor.ActivePage(), pgWindowActions);
     EXPECT_EQ(editor.categoryCombo.ItemIndex(), pgWindowActions);
     EXPECT_TRUE(editor.windowActionCombo.Visible());
@@ -294,7 +294,7 @@ TEST_F(EditorTest, WindowAndSystemSlotsOpenOnTheirPageAndCategoryAndKeepTheirKin
 
     Binding().table.EditIndex = 1;
     SelectRow(List(), 1);
-    TfrmAdd& misc = form_->CreateEditor(true);
+    EditorForm& misc = form_->CreateEditor(true);
     EXPECT_EQ(misc.ActivePage(), pgMiscellaneous);
     EXPECT_EQ(misc.categoryCombo.ItemIndex(), pgMiscellaneous);
     EXPECT_EQ(misc.systemActionCombo.Chosen(), "Shut down Windows");
@@ -310,7 +310,7 @@ TEST_F(EditorTest, WindowAndSystemSlotsOpenOnTheirPageAndCategoryAndKeepTheirKin
 
 TEST_F(EditorTest, InsertKeyOnTheMousePageAddsTheLivePosition) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     // Before the first tick the display is empty.
     Pick(editor.categoryCombo.Handle(), pgMouseEvents);
     EXPECT_TRUE(editor.PositionTimerRunning());
@@ -339,7 +339,7 @@ TEST_F(EditorTest, InsertKeyOnTheMousePageAddsTheLivePosition) {
 TEST_F(EditorTest, OpeningAMouseMacroStartsTheLivePosition) {
     Start(Line(1, "MOUSEE", kCtrlShiftF5, "Repeat until|3|{X:1,Y:2}|{RBUTTON}", ""));
     Binding().table.EditIndex = 0;
-    TfrmAdd& editor = form_->CreateEditor(true);
+    EditorForm& editor = form_->CreateEditor(true);
     EXPECT_EQ(editor.ActivePage(), pgMouseEvents);
     EXPECT_TRUE(editor.PositionTimerRunning());
     EXPECT_EQ(editor.mouseRepeatCombo.Chosen(), "Repeat until");
@@ -357,12 +357,12 @@ TEST_F(EditorTest, RefusedEditAndCloseKeepTheOldShortcutRegistered) {
     Start(Line(1, "RUNPRG", kCtrlShiftF5, "a.exe", "A"));
     const std::string before = ReadBytes(listPath_);
     const std::uint32_t id = Binding().table.Macros[0].UniqueID;
-    TKVKeyHook other(api_);
+    HotKeyHook other(api_);
     ASSERT_NE(other.AddHotKey(kCtrlShiftF6), 0);
 
     Binding().table.EditIndex = 0;
     SelectRow(List(), 0);
-    TfrmAdd& editor = form_->CreateEditor(true);
+    EditorForm& editor = form_->CreateEditor(true);
     ChooseShortcut(editor, kModControl | kModShift, 0x75);
     Click(editor.commitButton.Handle());
     EXPECT_EQ(prompts_.Last().text, Text(kCtrlShiftF6) + " is already using. Please select another hotkey.");
@@ -375,14 +375,14 @@ TEST_F(EditorTest, RefusedEditAndCloseKeepTheOldShortcutRegistered) {
     EXPECT_EQ(Binding().table.Macros[0].UniqueID, id);
     EXPECT_EQ(Binding().table.Macros[0].HotKey, kCtrlShiftF5);
     EXPECT_FALSE(IsHotKeyAvailable(api_, kCtrlShiftF5));
-    ASSERT_EQ(Binding().KVKeyHook1.Records().size(), 1u);
-    EXPECT_EQ(Binding().KVKeyHook1.Records()[0].Id, id);
+    ASSERT_EQ(Binding().hotKeyHook.Records().size(), 1u);
+    EXPECT_EQ(Binding().hotKeyHook.Records()[0].Id, id);
     EXPECT_EQ(ReadBytes(listPath_), before);
 }
 
 TEST_F(EditorTest, RefusalsNameTheCharacterAndStoreNothing) {
     Start();
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     ChooseShortcut(editor, kModControl | kModShift, 0x74);
 
     Click(editor.commitButton.Handle());
@@ -422,7 +422,7 @@ TEST_F(EditorTest, RefusalsNameTheCharacterAndStoreNothing) {
 TEST_F(EditorTest, FullTableRefusesANewMacro) {
     Start();
     Binding().table.MacroCount = kMaxMacros;
-    TfrmAdd& editor = NewEditor();
+    EditorForm& editor = NewEditor();
     editor.programPathEdit.SetText("a.exe");
     Click(editor.addProgramButton.Handle());
     Click(editor.commitButton.Handle());

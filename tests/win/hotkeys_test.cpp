@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hotkeys/HotKeyText.h"
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 #include "platform/win32/Win32HotKeyApi.h"
 #include "support/Shortcuts.h"
 
@@ -120,7 +120,7 @@ protected:
     }
 
     Win32HotKeyApi api_;
-    TKVKeyHook hook_;
+    HotKeyHook hook_;
     std::vector<Pressed> pressed_;
 };
 
@@ -172,7 +172,7 @@ TEST_F(Win32HotKeys, RemovedShortcutRaisesNothing) {
 
 TEST_F(Win32HotKeys, ClearAndDestructionReleaseEverything) {
     {
-        TKVKeyHook other(api_);
+        HotKeyHook other(api_);
         ASSERT_NE(other.AddHotKey(kCtrlShiftF6), 0);
         ASSERT_NE(other.AddHotKey(kCtrlAltF7), 0);
         HWND window = reinterpret_cast<HWND>(other.Handle());

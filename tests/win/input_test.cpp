@@ -9,7 +9,7 @@
 #include "platform/win32/Win32MessageLoop.h"
 #include "runner/Delay.h"
 #include "runner/MouseEvents.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 #include <windows.h>
 
@@ -174,7 +174,7 @@ TEST_F(Win32InputTest, TypedTextArrivesInTheFocusedEdit) {
 
 TEST_F(Win32InputTest, PlayerTypesItemsWithDelaysAndReleasesEveryModifier) {
     // An unclosed group and an unclosed brace still leave no key down.
-    pKeyEvent(context_, "Active Window|Active Window|Repeat|2|ab|{DELAY20}|^(+(c|x{y");
+    PlayKeyEvents(context_, "Active Window|Active Window|Repeat|2|ab|{DELAY20}|^(+(c|x{y");
     Pump(200);
     EXPECT_EQ(window_->EditText(), "abxabx");
     ExpectNoModifierDown();
@@ -195,13 +195,13 @@ TEST_F(Win32InputTest, CustomWindowIsBroughtToTheFrontBeforeTyping) {
     Activate(*other_);
     ASSERT_EQ(GetForegroundWindow(), other_->Handle());
 
-    pKeyEvent(context_, std::string("Custom Window|") + kWindowTitle + "|Once|0|typed here");
+    PlayKeyEvents(context_, std::string("Custom Window|") + kWindowTitle + "|Once|0|typed here");
     Pump(200);
     EXPECT_EQ(window_->EditText(), "typed here");
     EXPECT_EQ(other_->EditText(), "");
     EXPECT_TRUE(shell_.boxes.empty());
 
-    pKeyEvent(context_, "Custom Window|No such window|Once|0|lost");
+    PlayKeyEvents(context_, "Custom Window|No such window|Once|0|lost");
     Pump(100);
     EXPECT_EQ(window_->EditText(), "typed here");
     ASSERT_EQ(shell_.boxes.size(), 1u);
@@ -213,7 +213,7 @@ TEST_F(Win32InputTest, MouseItemsMoveTheCursorAndClickThere) {
     SetCursorPos(target.x - 37, target.y + 12);
     Pump(50);
     const std::string position = "{X:" + std::to_string(target.x) + ",Y:" + std::to_string(target.y) + "}";
-    pMouseEvent(context_, "Once|0|" + position + "|{LBUTTON}|{RBUTTON}|{BUTTON5}|{DBLCLICK}");
+    PlayMouseEvents(context_, "Once|0|" + position + "|{LBUTTON}|{RBUTTON}|{BUTTON5}|{DBLCLICK}");
     Pump(200);
 
     POINT now = {};

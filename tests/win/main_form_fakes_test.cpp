@@ -33,7 +33,7 @@ protected:
         names_ = ReadModifierNames(hotKeys_);
         const MainFormServices services{loop_,   application_, shell_,   hotKeys_, input_,
                                         runner_, binding_,     prompts_, names_};
-        form_ = std::make_unique<TfrmKeyvaneMain>(services);
+        form_ = std::make_unique<MainForm>(services);
     }
 
     static std::string TempListPath() {
@@ -55,9 +55,9 @@ protected:
     FakeMessageLoop runnerLoop_;
     editor_test::ScriptedPrompts prompts_;
     ModifierNames names_;
-    TMacroRunner runner_{RunnerPlatform{runnerLoop_, shell_, input_, screen_, windows_, system_}, title_};
-    TMacroBinding binding_{hotKeys_, runner_, listPath_};
-    std::unique_ptr<TfrmKeyvaneMain> form_;
+    MacroRunner runner_{RunnerPlatform{runnerLoop_, shell_, input_, screen_, windows_, system_}, title_};
+    MacroBinding binding_{hotKeys_, runner_, listPath_};
+    std::unique_ptr<MainForm> form_;
 };
 
 TEST_F(MainFormOverFakes, ListsTheMacrosWithTheFakesKeyNamesAndRegistersThemThere) {

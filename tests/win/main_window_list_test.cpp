@@ -178,7 +178,7 @@ TEST_F(MainWindowListTest, ImportOfATakenShortcutAndABadLineShowsOneReport) {
     WriteBytes(importPath, Line(0, "-1", "OPNURL", kF16, "http://example.com/", "Same key") + "0;-1;RUNPRG\r\n" +
                               Line(0, "-1", "RUNPRG", kCtrlAltF16, "b.exe", "New one"));
     WindowWatcher watcher(IDOK, importPath);
-    Command(TfrmKeyvaneMain::cmImport);
+    Command(MainForm::cmImport);
 
     const std::vector<std::string> texts = watcher.Texts();
     ASSERT_EQ(texts.size(), 2u);  // the open dialog, then the report

@@ -158,7 +158,7 @@ TEST_F(MainWindowTest, MenusHoldTheVisibleItemsInOrder) {
 
 // What the tray shows while a key macro plays, seen from inside its wait.
 struct PlayingSeen {
-    TfrmKeyvaneMain* form = nullptr;
+    MainForm* form = nullptr;
     bool stopEnabled = false;
     std::string tip;
 };
@@ -168,10 +168,10 @@ void CALLBACK LookWhilePlaying(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     PlayingSeen& seen = *playingSeen;
     seen.form->UpdateTrayMenu();
-    seen.stopEnabled = !(GetMenuState(seen.form->TrayMenu(), TfrmKeyvaneMain::cmStopMacro, MF_BYCOMMAND) & MF_GRAYED);
+    seen.stopEnabled = !(GetMenuState(seen.form->TrayMenu(), MainForm::cmStopMacro, MF_BYCOMMAND) & MF_GRAYED);
     seen.tip = seen.form->TrayIconData().Data().szTip;
     // As the tray menu's item does.
-    PostMessageA(seen.form->Handle(), WM_COMMAND, MAKEWPARAM(TfrmKeyvaneMain::cmStopMacro, 0), 0);
+    PostMessageA(seen.form->Handle(), WM_COMMAND, MAKEWPARAM(MainForm::cmStopMacro, 0), 0);
 }
 
 TEST_F(MainWindowTest, TrayMenuStopMacroComesAfterDisableAllAndWorksOnlyWhileAMacroPlays) {
@@ -179,14 +179,14 @@ TEST_F(MainWindowTest, TrayMenuStopMacroComesAfterDisableAllAndWorksOnlyWhileAMa
     EXPECT_EQ(MenuTexts(form_->TrayMenu()),
               (std::vector<std::string>{"Show/Hide", "Disable all / Enable all", "Stop macro", "Exit"}));
     form_->UpdateTrayMenu();
-    EXPECT_TRUE(GetMenuState(form_->TrayMenu(), TfrmKeyvaneMain::cmStopMacro, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_TRUE(GetMenuState(form_->TrayMenu(), MainForm::cmStopMacro, MF_BYCOMMAND) & MF_GRAYED);
 
     PlayingSeen seen;
     seen.form = form_;
     playingSeen = &seen;
     SetTimer(nullptr, 0, 100, LookWhilePlaying);
     const DWORD start = GetTickCount();
-    form_->Binding().DoAction(std::uint16_t(form_->Binding().table.Macros[0].UniqueID));
+    form_->Binding().RunMacroRegisteredAs(std::uint16_t(form_->Binding().table.Macros[0].UniqueID));
     playingSeen = nullptr;
     EXPECT_LT(GetTickCount() - start, 2000u) << "the stop did not end the delay";
     EXPECT_TRUE(seen.stopEnabled);
@@ -399,18 +399,18 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
     Start(text);
     const HWND list = form_->ListView();
     // Without a selection nothing happens.
-    Command(TfrmKeyvaneMain::cmMenuDelete);
+    Command(MainForm::cmMenuDelete);
     ASSERT_EQ(RowCount(list), 3);
 
     SelectRow(list, 1);
     {
         WindowWatcher watcher(IDNO);
-        Command(TfrmKeyvaneMain::cmMenuDelete);
+        Command(MainForm::cmMenuDelete);
         EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"Delete the macro \"second\"?"});
         ASSERT_EQ(RowCount(list), 3);  // No keeps it
     }
     WindowWatcher watcher(IDYES);
-    Command(TfrmKeyvaneMain::cmMenuDelete);
+    Command(MainForm::cmMenuDelete);
     ASSERT_EQ(RowCount(list), 2);
     EXPECT_EQ(CellText(list, 0, 0), "1");
     EXPECT_EQ(CellText(list, 0, 3), "first");
@@ -427,11 +427,11 @@ TEST_F(MainWindowTest, EditWithoutSelectionDoesNothingAndWithOneSetsTheEditedSlo
                              Line(0, "-1", "RUNPRG", kF14, "b.exe", "second");
     Start(text);
     form_->Binding().table.EditIndex = -1;
-    Command(TfrmKeyvaneMain::cmMenuEdit);
+    Command(MainForm::cmMenuEdit);
     EXPECT_EQ(form_->Binding().table.EditIndex, -1);
     SelectRow(form_->ListView(), 1);
     WindowWatcher watcher;  // closes the editor that Edit opens
-    Command(TfrmKeyvaneMain::cmMenuEdit);
+    Command(MainForm::cmMenuEdit);
     EXPECT_EQ(form_->Binding().table.EditIndex, 1);
 }
 
@@ -450,7 +450,7 @@ TEST_F(MainWindowTest, SettingsOpensAnEmptyModalWindow) {
 
 TEST_F(MainWindowTest, ExitEndsTheMessageLoop) {
     Start();
-    Command(TfrmKeyvaneMain::cmExit);
+    Command(MainForm::cmExit);
     EXPECT_TRUE(Loop().Terminated());
 }
 

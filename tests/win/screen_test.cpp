@@ -256,7 +256,7 @@ TEST_F(CaptureFolder, BitmapWritesTheWholeScreenAsABmpFile) {
     ASSERT_TRUE(WaitUntilShown(220, 165));
     Win32Screen screen;
     const std::string before = Now();
-    pScreenCapture(screen, folder_ + "|Bitmap");
+    PlayScreenCapture(screen, folder_ + "|Bitmap");
     const std::string after = Now();
 
     const std::vector<std::string> files = Files();
@@ -290,7 +290,7 @@ TEST_F(CaptureFolder, BitmapWritesTheWholeScreenAsABmpFile) {
 TEST_F(CaptureFolder, JpegWritesABaselineJpegOfTheScreensSize) {
     Win32Screen screen;
     const std::string before = Now();
-    pScreenCapture(screen, folder_ + "|JPEG");
+    PlayScreenCapture(screen, folder_ + "|JPEG");
     const std::string after = Now();
 
     const std::vector<std::string> files = Files();
@@ -313,7 +313,7 @@ TEST_F(CaptureFolder, JpegDecodesToTheScreenTheRightWayUp) {
     ColourWindow window(200, 150, 64, 48, kWindowColorRef);
     ASSERT_TRUE(WaitUntilShown(232, 174));
     Win32Screen screen;
-    pScreenCapture(screen, folder_ + "|JPEG");
+    PlayScreenCapture(screen, folder_ + "|JPEG");
     const std::vector<std::string> files = Files();
     ASSERT_EQ(files.size(), 1u);
     const Rect all = SystemVirtualScreen();
@@ -327,14 +327,14 @@ TEST_F(CaptureFolder, JpegDecodesToTheScreenTheRightWayUp) {
 
 TEST_F(CaptureFolder, AFolderEndingInABackslashIsAcceptedWithTheDoubledSeparator) {
     Win32Screen screen;
-    pScreenCapture(screen, folder_ + "\\|Bitmap");
+    PlayScreenCapture(screen, folder_ + "\\|Bitmap");
     EXPECT_EQ(Files().size(), 1u);
 }
 
 TEST_F(CaptureFolder, OtherFormatTextsWriteNothing) {
     Win32Screen screen;
-    pScreenCapture(screen, folder_ + "|Jpeg");
-    pScreenCapture(screen, folder_ + "|bitmap");
+    PlayScreenCapture(screen, folder_ + "|Jpeg");
+    PlayScreenCapture(screen, folder_ + "|bitmap");
     EXPECT_TRUE(Files().empty());
 }
 
@@ -342,7 +342,7 @@ TEST_F(CaptureFolder, AMissingFolderIsReportedWithThePathAndTheSystemsReason) {
     Win32Screen screen;
     const std::string missing = folder_ + "\\missing";
     try {
-        pScreenCapture(screen, missing + "|Bitmap");
+        PlayScreenCapture(screen, missing + "|Bitmap");
         FAIL() << "no error";
     } catch (const CaptureError& e) {
         const std::string text = e.what();

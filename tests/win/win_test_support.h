@@ -22,7 +22,7 @@
 #include "uilogic/AppTitle.h"
 #include "wingui/Application.h"
 #include "wingui/Prompts.h"
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 namespace win_test {
@@ -122,7 +122,7 @@ protected:
         return extraFiles_.back();
     }
 
-    TMacroBinding& Binding() { return form_->Binding(); }
+    MacroBinding& Binding() { return form_->Binding(); }
     HWND List() { return form_->ListView(); }
 
     static inline int counter_ = 0;
@@ -133,7 +133,7 @@ protected:
     UiPrompts* formPrompts_ = nullptr;  // the platform's windows
     std::unique_ptr<KeyvaneApp> app_;
     Application* application_ = nullptr;
-    TfrmKeyvaneMain* form_ = nullptr;
+    MainForm* form_ = nullptr;
 };
 
 }  // namespace win_test

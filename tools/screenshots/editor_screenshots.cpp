@@ -92,8 +92,8 @@ protected:
         Pump();
     }
 
-    TfrmAdd& Editor(const std::string& description, int category) {
-        TfrmAdd& editor = form_->CreateEditor(false);
+    EditorForm& Editor(const std::string& description, int category) {
+        EditorForm& editor = form_->CreateEditor(false);
         editor.FormShow();
         Click(editor.shiftBox.Handle());
         const auto& keys = editor.PotentialKeys();
@@ -114,35 +114,35 @@ TEST_F(EditorScreenshots, Render) {
     SetCursorPos(1270, 1010);
 
     {
-        TfrmAdd& e = Editor("Start the report and the backup", pgRunProgram);
+        EditorForm& e = Editor("Start the report and the backup", pgRunProgram);
         e.programList.SetItems({"C:\\Tools\\report.exe", "C:\\Tools\\backup.bat"});
         e.programPathEdit.SetText("C:\\Tools\\notes.exe");
         Save(e.Handle(), "editor-programs");
     }
     {
-        TfrmAdd& e = Editor("Open the project pages", pgOpenUrl);
+        EditorForm& e = Editor("Open the project pages", pgOpenUrl);
         e.urlList.SetItems({"http://www.keyvane.example/", "file:///C:/Docs/index.html"});
         e.urlEdit.SetText("file:///C:/Docs/notes.html");
         Save(e.Handle(), "editor-urls");
     }
     {
-        TfrmAdd& e = Editor("Capture the screen", pgScreenCapture);
+        EditorForm& e = Editor("Capture the screen", pgScreenCapture);
         e.captureFolderEdit.SetText("C:\\Keyvane\\Captures");
         Pick(e.formatCombo.Handle(), 1);
         Save(e.Handle(), "editor-capture");
     }
     {
-        TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
+        EditorForm& e = Editor("Greet, wait, save", pgKeyEvents);
         e.keyPanel.list.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
         Save(e.Handle(), "editor-keys");
     }
     {
-        TfrmAdd& e = Editor("Greet, wait, save", pgKeyEvents);
+        EditorForm& e = Editor("Greet, wait, save", pgKeyEvents);
         e.keyPanel.list.SetItems({"Hello{ENTER}", "{DELAY500}", "^s"}, 0);
         SaveWithKeyboardCues(e, e.keyPanel.addDelayButton.Handle(), "editor-keyboard");
     }
     {
-        TfrmAdd& e = Editor("Click the two buttons", pgMouseEvents);
+        EditorForm& e = Editor("Click the two buttons", pgMouseEvents);
         e.mousePanel.list.SetItems({"{X:100,Y:200}", "{LBUTTON}", "{DELAY250}", "{X:640,Y:480}", "{DBLCLICK}"}, 1);
         e.xEdit.SetText("640");
         e.yEdit.SetText("480");
@@ -151,18 +151,18 @@ TEST_F(EditorScreenshots, Render) {
         SetCursorPos(1270, 1010);
     }
     {
-        TfrmAdd& e = Editor("Minimise everything", pgWindowActions);
+        EditorForm& e = Editor("Minimise everything", pgWindowActions);
         Save(e.Handle(), "editor-window");
     }
     {
-        TfrmAdd& e = Editor("Shut down, after asking", pgMiscellaneous);
+        EditorForm& e = Editor("Shut down, after asking", pgMiscellaneous);
         Pick(e.systemActionCombo.Handle(), 1);
         Save(e.Handle(), "editor-system");
     }
     {
-        TfrmAdd& e = Editor("", pgKeyEvents);
+        EditorForm& e = Editor("", pgKeyEvents);
         Show(e.Handle());
-        TfrmAddKey picker(e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "", prompts_);
+        SpecialKeyForm picker(e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "", prompts_);
         Click(picker.keyButtons[0].Handle());
         Type(picker.keysEdit.Handle(), "abc");
         Click(picker.keyButtons[14].Handle());
@@ -170,7 +170,7 @@ TEST_F(EditorScreenshots, Render) {
     }
     {
         Win32Shell shell;
-        TfrmAbout about(form_->Handle(), shell);
+        AboutForm about(form_->Handle(), shell);
         Save(about.Handle(), "about");
     }
 }

@@ -2,7 +2,7 @@
 // The one owner of Win32 handles: a move-only value that releases its handle
 // with the closer's Close when it goes. Every handle kind has a closer here
 // (kernel objects, GDI objects, device contexts, menus, icons); the widget
-// kit adds its own (image lists) in wingui/Win.h.
+// kit adds its own (image lists) in wingui/WindowHelpers.h.
 #include <windows.h>
 
 #include <cstddef>

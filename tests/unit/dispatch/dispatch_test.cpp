@@ -19,7 +19,7 @@ std::vector<std::string> Files(const FakeShell& shell) {
 
 TEST_F(DispatchTest, PressRunsTheSlotRegisteredUnderItsIdentifier) {
     WriteList(kThreeMacros);
-    ASSERT_TRUE(binding->LoadHotKFile().completed);
+    ASSERT_TRUE(binding->LoadListFile().completed);
     EXPECT_TRUE(hotkeys.Press(kCtrlShift, kVkF6));
     EXPECT_TRUE(hotkeys.Press(kCtrlShift, kVkF5));
     EXPECT_EQ(Files(shell), (std::vector<std::string>{"second.exe", "first.exe"}));
@@ -27,7 +27,7 @@ TEST_F(DispatchTest, PressRunsTheSlotRegisteredUnderItsIdentifier) {
 
 TEST_F(DispatchTest, AllDisabledIgnoresPressesButKeepsTheRegistrations) {
     WriteList(kThreeMacros);
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     binding->AllDisabled = true;
     EXPECT_TRUE(hotkeys.Press(kCtrlShift, kVkF5));  // the keystroke is still taken
     EXPECT_TRUE(shell.opened.empty());
@@ -38,7 +38,7 @@ TEST_F(DispatchTest, AllDisabledIgnoresPressesButKeepsTheRegistrations) {
 
 TEST_F(DispatchTest, SwitchedOffSlotLeavesItsShortcutFreeAndRunsNothing) {
     WriteList("1;0;RUNPRG;24692;first.exe;@\r\n");
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     EXPECT_FALSE(hotkeys.IsRegistered(kCtrlShift, kVkF5));
     EXPECT_EQ(binding->table.Macros[0].UniqueID, 0u);
     EXPECT_TRUE(binding->RefusedSlots().empty());  // off is not refused
@@ -48,7 +48,7 @@ TEST_F(DispatchTest, SwitchedOffSlotLeavesItsShortcutFreeAndRunsNothing) {
 
 TEST_F(DispatchTest, SwitchOffFreesTheShortcutAndSwitchOnTakesItBack) {
     WriteList(kThreeMacros);
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     ListFileResult saved;
     ASSERT_TRUE(binding->SwitchMacro(1, false, saved));
     EXPECT_TRUE(saved.completed);
@@ -67,7 +67,7 @@ TEST_F(DispatchTest, SwitchOffFreesTheShortcutAndSwitchOnTakesItBack) {
 
 TEST_F(DispatchTest, SwitchOnOfATakenShortcutLeavesTheMacroOff) {
     WriteList(kThreeMacros);
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     ListFileResult saved;
     ASSERT_TRUE(binding->SwitchMacro(0, false, saved));
     const std::string fileWhenOff = ReadList();
@@ -83,7 +83,7 @@ TEST_F(DispatchTest, SwitchOnOfATakenShortcutLeavesTheMacroOff) {
 // it off must not free the first one's.
 TEST_F(DispatchTest, SwitchingOffAnUnregisteredDuplicateKeepsTheHoldersRegistration) {
     WriteList("1;-1;RUNPRG;24692;first.exe;@\r\n2;-1;RUNPRG;24692;second.exe;@\r\n");
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     EXPECT_EQ(binding->RefusedSlots(), std::vector<int>{1});
     ListFileResult saved;
     ASSERT_TRUE(binding->SwitchMacro(1, false, saved));
@@ -95,15 +95,15 @@ TEST_F(DispatchTest, SwitchingOffAnUnregisteredDuplicateKeepsTheHoldersRegistrat
 
 TEST_F(DispatchTest, UnknownIndexRunsNothing) {
     WriteList(kThreeMacros);
-    binding->LoadHotKFile();
-    binding->DoAction(0xFFFF);
-    binding->DoAction(0);
+    binding->LoadListFile();
+    binding->RunMacroRegisteredAs(0xFFFF);
+    binding->RunMacroRegisteredAs(0);
     EXPECT_TRUE(shell.opened.empty());
 }
 
 TEST_F(DispatchTest, TwoMacrosOnOneShortcutLoadBothAndTheFirstFires) {
     WriteList("1;-1;RUNPRG;24692;first.exe;@\r\n2;-1;RUNPRG;24692;second.exe;@\r\n");
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     ASSERT_EQ(binding->table.MacroCount, 2);
     EXPECT_NE(binding->table.Macros[0].UniqueID, 0u);
     EXPECT_EQ(binding->table.Macros[1].UniqueID, 0u);
@@ -113,8 +113,8 @@ TEST_F(DispatchTest, TwoMacrosOnOneShortcutLoadBothAndTheFirstFires) {
 
 TEST_F(DispatchTest, AfterDeletingTheSecondOfThreeTheOthersStillFire) {
     WriteList(kThreeMacros);
-    binding->LoadHotKFile();
-    ASSERT_TRUE(binding->DeleteSelectedHotkey(1).completed);
+    binding->LoadListFile();
+    ASSERT_TRUE(binding->DeleteMacro(1).completed);
     ASSERT_EQ(binding->table.MacroCount, 2);
     EXPECT_FALSE(hotkeys.IsRegistered(kCtrlShift, kVkF6));
     hotkeys.Press(kCtrlShift, kVkF7);
@@ -123,7 +123,7 @@ TEST_F(DispatchTest, AfterDeletingTheSecondOfThreeTheOthersStillFire) {
     // The file's first fields carry the identifiers of the new registrations.
     std::string expected;
     for (int i = 0; i < 2; ++i) {
-        const TMacroSlot& slot = binding->table.Macros[i];
+        const MacroSlot& slot = binding->table.Macros[i];
         expected += std::to_string(slot.UniqueID) + ";-1;RUNPRG;" + std::to_string(slot.HotKey) + ";" + slot.ActionData +
                     ";" + slot.Description + "@\r\n";
     }
@@ -132,7 +132,7 @@ TEST_F(DispatchTest, AfterDeletingTheSecondOfThreeTheOthersStillFire) {
 
 TEST_F(DispatchTest, NewMacroIsAppendedRegisteredAndSaved) {
     EXPECT_EQ(Add(kCtrlShiftF5, "RUNPRG", "C:\\Tools\\notes.exe"), 0);
-    const TMacroSlot& slot = binding->table.Macros[0];
+    const MacroSlot& slot = binding->table.Macros[0];
     EXPECT_EQ(binding->table.MacroCount, 1);
     EXPECT_TRUE(slot.Enabled);
     EXPECT_GE(slot.UniqueID, 0xC000u);
@@ -146,8 +146,8 @@ TEST_F(DispatchTest, EditingKeepsTheSlotAndItsShortcutWorks) {
     Add(kCtrlShiftF6, "RUNPRG", "other.exe");
     // The editor releases the old registration before it stores the slot again.
     binding->table.EditIndex = 0;
-    binding->KVKeyHook1.RemoveHotKey(kCtrlShiftF5);
-    EXPECT_EQ(binding->AddNewHotkey(kCtrlShiftF5, "OPNURL", "http://example.test/", "Site", true), 0);
+    binding->hotKeyHook.RemoveHotKey(kCtrlShiftF5);
+    EXPECT_EQ(binding->StoreMacro(kCtrlShiftF5, "OPNURL", "http://example.test/", "Site", true), 0);
     EXPECT_EQ(binding->table.MacroCount, 2);
     EXPECT_NE(binding->table.Macros[0].UniqueID, 0u);
     hotkeys.Press(kCtrlShift, kVkF5);
@@ -156,14 +156,14 @@ TEST_F(DispatchTest, EditingKeepsTheSlotAndItsShortcutWorks) {
 
 TEST_F(DispatchTest, FullTableRefusesANewMacro) {
     binding->table.MacroCount = kMaxMacros;
-    EXPECT_EQ(binding->AddNewHotkey(kCtrlShiftF5, "RUNPRG", "x.exe", "", false), -1);
+    EXPECT_EQ(binding->StoreMacro(kCtrlShiftF5, "RUNPRG", "x.exe", "", false), -1);
     EXPECT_EQ(binding->table.MacroCount, kMaxMacros);
     EXPECT_FALSE(hotkeys.IsRegistered(kCtrlShift, kVkF5));
 }
 
 TEST_F(DispatchTest, UnregisterAllReleasesEveryShortcutAndKeepsTheSlots) {
     WriteList(kThreeMacros);
-    binding->LoadHotKFile();
+    binding->LoadListFile();
     binding->UnregisterAllHotkeys();
     EXPECT_TRUE(hotkeys.Registrations().empty());
     EXPECT_EQ(binding->table.MacroCount, 3);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "hotkeys/HotKeyText.h"
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 #include "platform/fake/FakeHotKeyApi.h"
 
 namespace kv {

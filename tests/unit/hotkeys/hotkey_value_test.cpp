@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 
 namespace kv {
 namespace {

@@ -14,7 +14,7 @@ protected:
         WriteBytes(importPath, text);
         return ImportMacroList(importPath, *table, lines, listPath, registrar.Fn(), report);
     }
-    const TMacroSlot& Slot(int i) const { return table->Macros[static_cast<std::size_t>(i)]; }
+    const MacroSlot& Slot(int i) const { return table->Macros[static_cast<std::size_t>(i)]; }
 
     TempFolder folder;
     std::string listPath = folder.File("macrolist.lis");

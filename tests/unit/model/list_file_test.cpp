@@ -24,19 +24,19 @@ testing::AssertionResult OneMessage(const ListFileResult& result, const UserMess
 
 class ListFileTest : public testing::Test {
 protected:
-    ListFileResult Load() { return LoadHotKFile(listPath, *table, lines, registrar.Fn()); }
-    ListFileResult Save() { return MemToFile(*table, listPath, lines); }
+    ListFileResult Load() { return LoadListFile(listPath, *table, lines, registrar.Fn()); }
+    ListFileResult Save() { return SaveListFile(*table, listPath, lines); }
     ListFileResult Delete(int row) {
-        return DeleteSelectedHotkey(row, *table, lines, listPath, registrar.UnregisterFn(), registrar.Fn());
+        return DeleteMacro(row, *table, lines, listPath, registrar.UnregisterFn(), registrar.Fn());
     }
     ListFileResult Import(const std::string& path) {
-        return ImportHotkeyList(path, *table, lines, listPath, registrar.Fn());
+        return ImportList(path, *table, lines, listPath, registrar.Fn());
     }
-    const TMacroSlot& Slot(int i) const { return table->Macros[static_cast<std::size_t>(i)]; }
+    const MacroSlot& Slot(int i) const { return table->Macros[static_cast<std::size_t>(i)]; }
     // Appends a macro as the editor's commit does.
     void Add(std::uint32_t hotKey, const std::string& payload, const std::string& description) {
-        TMacroSlot& slot = table->Macros[static_cast<std::size_t>(table->MacroCount++)];
-        slot = TMacroSlot{true, registrar.Register(hotKey), hotKey, "RUNPRG", payload, description, {}};
+        MacroSlot& slot = table->Macros[static_cast<std::size_t>(table->MacroCount++)];
+        slot = MacroSlot{true, registrar.Register(hotKey), hotKey, "RUNPRG", payload, description, {}};
     }
 
     TempFolder folder;
@@ -277,7 +277,7 @@ TEST_F(ListFileTest, ExportCopiesTheLinesOfTheListFile) {
     WriteBytes(listPath, "a;b\nc;d\r");
     const std::string exportPath = folder.File("export.lis");
     WriteBytes(exportPath, "old content that is longer than the new one\r\n");
-    ListFileResult result = ExportHotkeyList(listPath, exportPath);
+    ListFileResult result = ExportList(listPath, exportPath);
     EXPECT_TRUE(result.completed);
     EXPECT_TRUE(OneMessage(result, Notice("Export succesfully completed.")));
     EXPECT_EQ(ReadBytes(exportPath), "a;b\r\nc;d\r\n");
@@ -285,7 +285,7 @@ TEST_F(ListFileTest, ExportCopiesTheLinesOfTheListFile) {
 
 TEST_F(ListFileTest, ExportWithoutListFileReportsTheOpenError) {
     const std::string exportPath = folder.File("export.lis");
-    ListFileResult result = ExportHotkeyList(listPath, exportPath);
+    ListFileResult result = ExportList(listPath, exportPath);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(OneMessage(result, Error("Cannot open file \"" + listPath + "\". No such file or directory")));
     EXPECT_FALSE(Exists(exportPath));
@@ -311,7 +311,7 @@ TEST_F(ListFileTest, FailedSaveLeavesThePreviousFileAndSaysSo) {
 TEST_F(ListFileTest, SaveIntoAMissingFolderReportsTheCreateError) {
     const std::string path = folder.File("gone/macrolist.lis");
     Add(100, "a", "one");
-    ListFileResult result = MemToFile(*table, path, lines);
+    ListFileResult result = SaveListFile(*table, path, lines);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + path + "\". No such file or directory")));
 }

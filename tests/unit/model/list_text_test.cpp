@@ -35,7 +35,7 @@ TEST(ListText, JoinEndsEveryLineWithCrLf) {
 }
 
 TEST(ListText, FormatsTheWorkedRecord) {
-    TMacroSlot slot;
+    MacroSlot slot;
     slot.UniqueID = 49320;
     slot.Enabled = true;
     slot.ActionKind = "RUNPRG";
@@ -52,7 +52,7 @@ TEST(ListText, FormatsTheWorkedRecord) {
 }
 
 TEST(ListText, LineBreaksInsideFieldsBecomeSpaces) {
-    TMacroSlot slot;
+    MacroSlot slot;
     slot.ActionKind = "KEY\nEVN";
     slot.ActionData = "Active Window|Active Window|Once|0|a\r\nb";
     slot.Description = std::string("two\rlines\0", 10);
@@ -81,7 +81,7 @@ TEST(ListText, RecordPieces) {
 }
 
 TEST(ListText, SlotFromPiecesRemovesEveryAtOfTheDescription) {
-    TMacroSlot slot = SlotFromPieces({"7", "TRUE", "OPNURL", "$1F", "a|b", "mail@home@"});
+    MacroSlot slot = SlotFromPieces({"7", "TRUE", "OPNURL", "$1F", "a|b", "mail@home@"});
     EXPECT_TRUE(slot.Enabled);
     EXPECT_EQ(slot.UniqueID, 0u);
     EXPECT_EQ(slot.ActionKind, "OPNURL");

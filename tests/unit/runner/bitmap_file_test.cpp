@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "TestImages.h"
+#include "test_images.h"
 #include "runner/BitmapFile.h"
 
 namespace kv {

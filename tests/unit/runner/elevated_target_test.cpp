@@ -1,7 +1,7 @@
 // The key and mouse players stop, with a tray balloon, at a window of a
 // process that runs at a higher integrity level: the system would drop
 // their input without a word.
-#include "InputFixture.h"
+#include "input_fixture.h"
 #include "platform/fake/FakeSystem.h"
 #include "runner/InputTarget.h"
 #include "runner/MouseEvents.h"
@@ -35,7 +35,7 @@ TEST_F(ElevatedTargetTest, BalloonNamesTheWindow) {
 
 TEST_F(ElevatedTargetTest, KeyMacroSendsNothingToAnElevatedWindow) {
     system.foregroundElevated = true;
-    pKeyEvent(context, kKeyMacro);
+    PlayKeyEvents(context, kKeyMacro);
     EXPECT_TRUE(input.keys.empty());
     EXPECT_EQ(system.balloons, std::vector<std::string>{ElevatedWindowMessage("Administrator: Command Prompt")});
     EXPECT_TRUE(shell.boxes.empty());
@@ -43,7 +43,7 @@ TEST_F(ElevatedTargetTest, KeyMacroSendsNothingToAnElevatedWindow) {
 
 TEST_F(ElevatedTargetTest, KeyMacroStopsWhenAnElevatedWindowComesToTheFront) {
     system.elevateAfterChecks = 1;
-    pKeyEvent(context, "Active Window|Active Window|Repeat|3|ab|{DELAY100}|cd");
+    PlayKeyEvents(context, "Active Window|Active Window|Repeat|3|ab|{DELAY100}|cd");
     // The first item only: the rest and the repeats are not played.
     EXPECT_EQ(input.keys, Keys({Tap('A'), Tap('B')}));
     EXPECT_EQ(system.balloons.size(), 1u);
@@ -52,7 +52,7 @@ TEST_F(ElevatedTargetTest, KeyMacroStopsWhenAnElevatedWindowComesToTheFront) {
 
 TEST_F(ElevatedTargetTest, MouseMacroStopsAtAnElevatedWindow) {
     system.foregroundElevated = true;
-    pMouseEvent(context, kMouseMacro);
+    PlayMouseEvents(context, kMouseMacro);
     EXPECT_TRUE(input.mouse.empty());
     EXPECT_EQ(system.balloons.size(), 1u);
 
@@ -61,14 +61,14 @@ TEST_F(ElevatedTargetTest, MouseMacroStopsAtAnElevatedWindow) {
     system.foregroundElevated = false;
     system.foregroundChecks = 0;
     system.elevateAfterChecks = 2;
-    pMouseEvent(context, kMouseMacro);
+    PlayMouseEvents(context, kMouseMacro);
     EXPECT_EQ(Clicks(), 2u);  // the left click's down and up, no right click
     EXPECT_EQ(system.balloons.size(), 1u);
 }
 
 TEST_F(ElevatedTargetTest, AWindowOfTheSameLevelGetsEverything) {
-    pKeyEvent(context, kKeyMacro);
-    pMouseEvent(context, kMouseMacro);
+    PlayKeyEvents(context, kKeyMacro);
+    PlayMouseEvents(context, kMouseMacro);
     EXPECT_EQ(input.keys, Keys({Tap('A'), Tap('B'), Tap('C'), Tap('D')}));
     EXPECT_EQ(Clicks(), 4u);
     EXPECT_TRUE(system.balloons.empty());

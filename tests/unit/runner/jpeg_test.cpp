@@ -8,7 +8,7 @@
 
 #include <jpeglib.h>
 
-#include "TestImages.h"
+#include "test_images.h"
 #include "runner/Jpeg.h"
 
 namespace kv {

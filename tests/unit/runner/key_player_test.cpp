@@ -1,4 +1,4 @@
-#include "InputFixture.h"
+#include "input_fixture.h"
 #include "model/Convert.h"
 #include "runner/MouseEvents.h"
 
@@ -15,7 +15,7 @@ TEST_F(KeyPlayerTest, PlaysKeyItemsAndDelaysInOrder) {
         loop.onProcessMessages = watch;
     };
     loop.onProcessMessages = watch;
-    pKeyEvent(context, "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY500}|^s");
+    PlayKeyEvents(context, "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY500}|^s");
 
     const auto hello = Keys({Shifted('H'), Tap('E'), Tap('L'), Tap('L'), Tap('O'), Tap(kEnter)});
     EXPECT_EQ(input.keys, Keys({hello, {Down(kCtrl)}, Tap('S'), {Up(kCtrl)}}));
@@ -29,7 +29,7 @@ TEST_F(KeyPlayerTest, PlaysKeyItemsAndDelaysInOrder) {
 TEST_F(KeyPlayerTest, HeaderOnlyPayloadsPlayNothing) {
     for (const char* payload : {"Active Window|Active Window|Once|0|", "Active Window|Active Window|Once|0", "",
                                 "Custom Window|Notepad|Repeat|3|", "Custom Window||Once|0|"}) {
-        pKeyEvent(context, payload);
+        PlayKeyEvents(context, payload);
         EXPECT_TRUE(input.keys.empty()) << payload;
         EXPECT_TRUE(shell.boxes.empty()) << payload;
     }
@@ -46,14 +46,14 @@ TEST_F(KeyPlayerTest, RepeatModeAndCountSetHowOftenTheItemsPlay) {
     };
     for (const Case& c : cases) {
         input.keys.clear();
-        pKeyEvent(context, std::string(c.header) + "a|b");
+        PlayKeyEvents(context, std::string(c.header) + "a|b");
         EXPECT_EQ(input.keys.size(), size_t(4 * c.times)) << c.header;
     }
 }
 
 TEST_F(KeyPlayerTest, CustomWindowIsBroughtToTheFrontBeforeTyping) {
     input.windowTitles = {"Untitled - Notepad", "Notepad"};
-    pKeyEvent(context, "Custom Window|Notepad|Once|0|a");
+    PlayKeyEvents(context, "Custom Window|Notepad|Once|0|a");
     EXPECT_EQ(input.activeWindow, "Notepad");
     EXPECT_EQ(input.keys, Tap('A'));
     EXPECT_TRUE(shell.boxes.empty());
@@ -61,7 +61,7 @@ TEST_F(KeyPlayerTest, CustomWindowIsBroughtToTheFrontBeforeTyping) {
 
 TEST_F(KeyPlayerTest, MissingCustomWindowIsReportedAndNothingTyped) {
     input.windowTitles = {"notepad"};  // titles match exactly, case included
-    pKeyEvent(context, "Custom Window|Notepad|Repeat|2|a|b");
+    PlayKeyEvents(context, "Custom Window|Notepad|Repeat|2|a|b");
     EXPECT_TRUE(input.keys.empty());
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, "Window \"Notepad\" not found.");
@@ -72,7 +72,7 @@ TEST_F(KeyPlayerTest, CustomWindowWithEmptyNameTypesNothing) {
     // Splitting drops the empty name; "Once" must not be taken for a title
     // nor the first key item for the count.
     input.windowTitles = {"Once"};
-    pKeyEvent(context, "Custom Window||Once|0|a|b");
+    PlayKeyEvents(context, "Custom Window||Once|0|a|b");
     EXPECT_TRUE(input.keys.empty());
     EXPECT_TRUE(input.activeWindow.empty());
     ASSERT_EQ(shell.boxes.size(), 1u);
@@ -80,19 +80,19 @@ TEST_F(KeyPlayerTest, CustomWindowWithEmptyNameTypesNothing) {
 }
 
 TEST_F(KeyPlayerTest, UnclosedBraceEndsOnlyItsItem) {
-    pKeyEvent(context, "Active Window|Active Window|Once|0|+(ab{C|d");
+    PlayKeyEvents(context, "Active Window|Active Window|Once|0|+(ab{C|d");
     EXPECT_EQ(input.keys, Keys({{Down(kShift)}, Tap('A'), Tap('B'), {Up(kShift)}, Tap('D')}));
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, "No Close");
 }
 
 TEST_F(KeyPlayerTest, BadCountEndsTheMacro) {
-    EXPECT_THROW(pKeyEvent(context, "Active Window|Active Window|Repeat|3|a|{ENTER x}|b"), ConvertError);
+    EXPECT_THROW(PlayKeyEvents(context, "Active Window|Active Window|Repeat|3|a|{ENTER x}|b"), ConvertError);
     EXPECT_EQ(input.keys, Tap('A'));
 }
 
 TEST_F(KeyPlayerTest, ZeroDelayIsAKeyItem) {
-    pKeyEvent(context, "Active Window|Active Window|Once|0|{DELAY0}|a");
+    PlayKeyEvents(context, "Active Window|Active Window|Once|0|{DELAY0}|a");
     EXPECT_EQ(input.keys, Tap('A'));
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, "Invalid Key Name");
@@ -110,7 +110,7 @@ class ModifierReleaseTest : public InputFixture {};
 
 TEST_F(ModifierReleaseTest, KeysWaitUntilTheUserLetsGoOfTheShortcut) {
     input.modifierHeldPolls = 5;
-    pKeyEvent(context, "Active Window|Active Window|Once|0|a");
+    PlayKeyEvents(context, "Active Window|Active Window|Once|0|a");
     ASSERT_FALSE(input.keys.empty());
     EXPECT_EQ(input.modifierHeldPolls, 0);
     EXPECT_EQ(loop.tick, 5u);  // five polls, kModifierPollMs apart
@@ -119,21 +119,21 @@ TEST_F(ModifierReleaseTest, KeysWaitUntilTheUserLetsGoOfTheShortcut) {
 
 TEST_F(ModifierReleaseTest, ClicksWaitToo) {
     input.modifierHeldPolls = 3;
-    pMouseEvent(context, "Once|0|{LBUTTON}");
+    PlayMouseEvents(context, "Once|0|{LBUTTON}");
     ASSERT_FALSE(input.mouse.empty());
     EXPECT_EQ(input.mouse.front().tick, 3u + 5u);  // three polls, then the click's own 5 ms
 }
 
 TEST_F(ModifierReleaseTest, AModifierHeldOnGivesUpAfterTheTimeOut) {
     input.modifierHeldPolls = 1000000;
-    pKeyEvent(context, "Active Window|Active Window|Once|0|a");
+    PlayKeyEvents(context, "Active Window|Active Window|Once|0|a");
     EXPECT_EQ(input.keys, Tap('A'));
     EXPECT_GE(loop.tick, std::uint32_t(kModifierReleaseTimeoutMs));
     EXPECT_LT(loop.tick, std::uint32_t(kModifierReleaseTimeoutMs) + 100);
 }
 
 TEST_F(ModifierReleaseTest, NothingHeldStartsAtOnce) {
-    pKeyEvent(context, "Active Window|Active Window|Once|0|a");
+    PlayKeyEvents(context, "Active Window|Active Window|Once|0|a");
     EXPECT_EQ(loop.tick, 0u);
     EXPECT_TRUE(loop.waits.empty());
 }

@@ -1,4 +1,4 @@
-#include "InputFixture.h"
+#include "input_fixture.h"
 #include "model/Convert.h"
 #include "runner/MouseEvents.h"
 
@@ -155,7 +155,7 @@ TEST_F(MouseEventsTest, DoubleClickIsTwoLeftClicksAHundredMillisecondsApart) {
 
 TEST_F(MouseEventsTest, PlayerGlidesThenClicksWhereTheCursorIs) {
     input.cursor = {90, 195};
-    pMouseEvent(context, "Once|0|{X:100,Y:200}|{LBUTTON}");
+    PlayMouseEvents(context, "Once|0|{X:100,Y:200}|{LBUTTON}");
     EXPECT_EQ(Positions().back(), (Point{100, 200}));
     const auto buttons = Buttons();
     ASSERT_EQ(buttons.size(), 2u);
@@ -167,7 +167,7 @@ TEST_F(MouseEventsTest, PlayerTakesTheFirstRuleThatApplies) {
     input.cursor = {5, 5};
     // A position that also names a button is a position; "{CLICK:X}" lacks
     // a "Y:" and so is a click item, but not one of the click texts.
-    pMouseEvent(context, "Once|0|{DELAY20}|{X:6,Y:6}|{LBUTTON}X:7,Y:7|{lbutton}|{CLICK:X}|{RBUTTON}|hello");
+    PlayMouseEvents(context, "Once|0|{DELAY20}|{X:6,Y:6}|{LBUTTON}X:7,Y:7|{lbutton}|{CLICK:X}|{RBUTTON}|hello");
     EXPECT_GE(loop.tick, 20u);
     EXPECT_EQ(Positions(), (std::vector<Point>{{6, 6}, {7, 7}}));
     const auto buttons = Buttons();
@@ -177,7 +177,7 @@ TEST_F(MouseEventsTest, PlayerTakesTheFirstRuleThatApplies) {
 
 TEST_F(MouseEventsTest, HeaderOnlyPayloadsPlayNothing) {
     for (const char* payload : {"Once|0|", "Once|0", "Repeat until|3|", "Once", ""}) {
-        pMouseEvent(context, payload);
+        PlayMouseEvents(context, payload);
     }
     EXPECT_TRUE(input.mouse.empty());
     EXPECT_EQ(loop.processPasses, 0);
@@ -195,13 +195,13 @@ TEST_F(MouseEventsTest, RepeatModeAndCountSetHowOftenTheItemsPlay) {
     };
     for (const Case& c : cases) {
         input.mouse.clear();
-        pMouseEvent(context, std::string(c.header) + "{LBUTTON}|{DELAY5}");
+        PlayMouseEvents(context, std::string(c.header) + "{LBUTTON}|{DELAY5}");
         EXPECT_EQ(Buttons().size(), 2 * c.clicks) << c.header;
     }
 }
 
 TEST_F(MouseEventsTest, BadPositionEndsTheMacroAfterTheItemsBeforeIt) {
-    EXPECT_THROW(pMouseEvent(context, "Repeat until|2|{LBUTTON}|{X:abc,Y:1}|{RBUTTON}"), ConvertError);
+    EXPECT_THROW(PlayMouseEvents(context, "Repeat until|2|{LBUTTON}|{X:abc,Y:1}|{RBUTTON}"), ConvertError);
     const auto buttons = Buttons();
     ASSERT_EQ(buttons.size(), 2u);
     EXPECT_EQ(buttons[0]->flags, kMouseLeftDown);

@@ -34,9 +34,9 @@ protected:
     RunnerFixture() {
         folder = temp_.Path();
         listPath = temp_.File("macrolist.lis");
-        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system, &keyboard, &foreground}, "Keyvane");
+        runner = std::make_unique<MacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system, &keyboard, &foreground}, "Keyvane");
         runner->owner = 0x1234;
-        binding = std::make_unique<TMacroBinding>(hotkeys, *runner, listPath);
+        binding = std::make_unique<MacroBinding>(hotkeys, *runner, listPath);
     }
     ~RunnerFixture() override {
         binding.reset();
@@ -52,8 +52,8 @@ protected:
     }
     // Adds a macro as the editor does: store, then save.
     int Add(std::uint32_t hotKey, const std::string& kind, const std::string& payload) {
-        int slot = binding->AddNewHotkey(hotKey, kind, payload, "", false);
-        binding->MemToFile();
+        int slot = binding->StoreMacro(hotKey, kind, payload, "", false);
+        binding->SaveListFile();
         return slot;
     }
 
@@ -68,8 +68,8 @@ protected:
     FakeKeyboardWatch keyboard;
     FakeForeground foreground;
     std::string folder, listPath;
-    std::unique_ptr<TMacroRunner> runner;
-    std::unique_ptr<TMacroBinding> binding;
+    std::unique_ptr<MacroRunner> runner;
+    std::unique_ptr<MacroBinding> binding;
 };
 
 }  // namespace kv

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "TestImages.h"
+#include "test_images.h"
 #include "runner/BitmapFile.h"
 #include "runner/Jpeg.h"
 #include "runner/ScreenCapture.h"
@@ -100,7 +100,7 @@ protected:
 };
 
 TEST_F(CaptureFiles, BitmapWritesTheScreenAsABmpFileNamedAfterTheTime) {
-    pScreenCapture(screen_, Folder() + "|Bitmap");
+    PlayScreenCapture(screen_, Folder() + "|Bitmap");
     const std::string path = Written("Screenshot_2024.12.01.090503.007.bmp");
     ASSERT_TRUE(FileExists(path));
     Bitmap expected;
@@ -109,7 +109,7 @@ TEST_F(CaptureFiles, BitmapWritesTheScreenAsABmpFileNamedAfterTheTime) {
 }
 
 TEST_F(CaptureFiles, JpegWritesAJpegFile) {
-    pScreenCapture(screen_, Folder() + "|JPEG");
+    PlayScreenCapture(screen_, Folder() + "|JPEG");
     const std::string path = Written("Screenshot_2024.12.01.090503.007.jpg");
     const std::vector<std::uint8_t> bytes = ReadFileBytes(path);
     Bitmap expected;
@@ -123,7 +123,7 @@ TEST_F(CaptureFiles, AnExistingFileOfTheSameNameIsReplaced) {
         std::ofstream old(path, std::ios::binary);
         old << std::string(100000, 'x');
     }
-    pScreenCapture(screen_, Folder() + "|Bitmap");
+    PlayScreenCapture(screen_, Folder() + "|Bitmap");
     Bitmap expected;
     screen_.CaptureScreen(screen_.virtualScreen, expected);
     EXPECT_EQ(ReadFileBytes(path), BitmapToBmpFile(expected));
@@ -132,7 +132,7 @@ TEST_F(CaptureFiles, AnExistingFileOfTheSameNameIsReplaced) {
 TEST_F(CaptureFiles, AnyOtherFormatCapturesButWritesNothing) {
     for (const char* format : {"Jpeg", "bitmap", "BMP", "PNG"}) {
         screen_.captures.clear();
-        pScreenCapture(screen_, Folder() + "|" + format);
+        PlayScreenCapture(screen_, Folder() + "|" + format);
         EXPECT_EQ(screen_.captures.size(), 1u) << format;
         EXPECT_FALSE(FileExists(Folder() + "\\Screenshot_2024.12.01.090503.007.bmp")) << format;
         EXPECT_FALSE(FileExists(Folder() + "\\Screenshot_2024.12.01.090503.007.jpg")) << format;
@@ -142,7 +142,7 @@ TEST_F(CaptureFiles, AnyOtherFormatCapturesButWritesNothing) {
 TEST_F(CaptureFiles, CapturesTheVirtualScreenFromItsRealTopLeftCorner) {
     // A monitor left of and above the primary one.
     screen_.virtualScreen = Rect{-64, -20, 160, 80};
-    pScreenCapture(screen_, Folder() + "|Nothing");
+    PlayScreenCapture(screen_, Folder() + "|Nothing");
     ASSERT_EQ(screen_.captures.size(), 1u);
     const Rect& area = screen_.captures[0];
     EXPECT_EQ(area.left, -64);
@@ -155,7 +155,7 @@ TEST_F(CaptureFiles, AMissingFolderCannotBeCreated) {
     const std::string folder = root_ + "/missing/Captures";
     const std::string path = folder + "\\Screenshot_2024.12.01.090503.007.jpg";
     try {
-        pScreenCapture(screen_, folder + "|JPEG");
+        PlayScreenCapture(screen_, folder + "|JPEG");
         FAIL() << "no error";
     } catch (const CaptureError& e) {
         EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + path + "\". No such file or directory");
@@ -167,7 +167,7 @@ TEST_F(CaptureFiles, APayloadWithoutAFormatIsAListIndexError) {
     // A blank folder field vanishes when the payload is split.
     for (const std::string& payload : {std::string("|JPEG"), std::string(" |Bitmap"), Folder(), std::string()}) {
         try {
-            pScreenCapture(screen_, payload);
+            PlayScreenCapture(screen_, payload);
             FAIL() << "no error for " << payload;
         } catch (const CaptureError& e) {
             EXPECT_STREQ(e.what(), "List index out of bounds (1)") << payload;
@@ -177,7 +177,7 @@ TEST_F(CaptureFiles, APayloadWithoutAFormatIsAListIndexError) {
 
 TEST_F(CaptureFiles, AScreenThatCannotBeReadIsReportedAndNothingWritten) {
     screen_.readable = false;
-    EXPECT_THROW(pScreenCapture(screen_, Folder() + "|Bitmap"), CaptureError);
+    EXPECT_THROW(PlayScreenCapture(screen_, Folder() + "|Bitmap"), CaptureError);
     EXPECT_FALSE(FileExists(Folder() + "\\Screenshot_2024.12.01.090503.007.bmp"));
 }
 

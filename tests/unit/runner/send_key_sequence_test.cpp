@@ -1,6 +1,6 @@
 #include <cstring>
 
-#include "InputFixture.h"
+#include "input_fixture.h"
 #include "model/Convert.h"
 
 namespace kv {

@@ -1,7 +1,7 @@
 // Characters beyond the keyboard layout: the per-character choice between
 // the layout's key and a Unicode character, and the {U+XXXX} token. The fake
 // layout is a US one and the fake code page Windows-1252.
-#include "InputFixture.h"
+#include "input_fixture.h"
 #include "runner/CharacterInput.h"
 
 namespace kv {

@@ -120,7 +120,7 @@ TEST(DescriptionCheck, SemicolonAndAtAreRefusedByName) {
 
 // What passes the checks survives a save and a load of the list file.
 TEST(DescriptionCheck, AcceptedInputSurvivesTheListFile) {
-    TMacroSlot slot;
+    MacroSlot slot;
     slot.UniqueID = 49320;
     slot.Enabled = true;
     slot.ActionKind = "KEYEVN";
@@ -132,7 +132,7 @@ TEST(DescriptionCheck, AcceptedInputSurvivesTheListFile) {
     slot.Description = CleanDescription(" two\r\nlines | and more ");
     ASSERT_EQ(CheckDescription(slot.Description), "");
 
-    const TMacroSlot back = SlotFromPieces(ListLinePieces(FormatListLine(slot)));
+    const MacroSlot back = SlotFromPieces(ListLinePieces(FormatListLine(slot)));
     EXPECT_EQ(back.ActionData, slot.ActionData);
     EXPECT_EQ(back.Description, slot.Description);
     EditorPages loaded;

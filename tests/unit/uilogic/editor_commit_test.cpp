@@ -32,8 +32,8 @@ class EditorCommit : public ::testing::Test {
 protected:
     EditorCommit() {
         folder = temp_.Path();
-        runner = std::make_unique<TMacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
-        binding = std::make_unique<TMacroBinding>(api, *runner, folder + "/macrolist.lis");
+        runner = std::make_unique<MacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
+        binding = std::make_unique<MacroBinding>(api, *runner, folder + "/macrolist.lis");
     }
     ~EditorCommit() override {
         binding.reset();
@@ -56,13 +56,13 @@ protected:
     int Store(const CommitRequest& r) {
         CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
         EXPECT_TRUE(out.stored) << out.refusal.text;
-        binding->MemToFile();
+        binding->SaveListFile();
         return out.slot;
     }
     // Opens slot index for editing, as EditSelectedHotKey does.
     CommitRequest EditOf(int index) {
         binding->table.EditIndex = index;
-        const TMacroSlot& slot = binding->table.Macros[index];
+        const MacroSlot& slot = binding->table.Macros[index];
         CommitRequest r;
         r.editMode = true;
         r.hotKey = slot.HotKey;
@@ -82,8 +82,8 @@ protected:
     FakeScreen screen;
     FakeTopLevelWindows windows;
     FakeSystem system;
-    std::unique_ptr<TMacroRunner> runner;
-    std::unique_ptr<TMacroBinding> binding;
+    std::unique_ptr<MacroRunner> runner;
+    std::unique_ptr<MacroBinding> binding;
 };
 
 TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
@@ -105,7 +105,7 @@ TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
     };
     for (const auto& c : cases) {
         binding->table.MacroCount = 0;
-        binding->KVKeyHook1.ClearHotKeys();
+        binding->hotKeyHook.ClearHotKeys();
         CommitRequest r;
         r.hotKey = kCtrlShiftF5;
         r.page = c.page;
@@ -113,9 +113,9 @@ TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
         r.description = "My macro";
         CommitOutcome out = CommitMacro(r, *binding, api, modifierNames);
         ASSERT_TRUE(out.stored) << c.kind << ": " << out.refusal.text;
-        binding->MemToFile();
+        binding->SaveListFile();
 
-        const TMacroSlot& slot = binding->table.Macros[0];
+        const MacroSlot& slot = binding->table.Macros[0];
         EXPECT_EQ(out.slot, 0);
         EXPECT_EQ(binding->table.MacroCount, 1);
         EXPECT_TRUE(slot.Enabled);
@@ -146,7 +146,7 @@ TEST_F(EditorCommit, TakenShortcutIsRefusedWithItsText) {
               "Ctrl+Shift+F5 is taken by another program.");
     EXPECT_EQ(out.refusal.icon, MessageIcon::None);
     EXPECT_EQ(binding->table.MacroCount, 0);
-    EXPECT_TRUE(binding->KVKeyHook1.Records().empty());
+    EXPECT_TRUE(binding->hotKeyHook.Records().empty());
 }
 
 TEST_F(EditorCommit, ShortcutOfAnotherMacroIsRefused) {
@@ -184,7 +184,7 @@ TEST_F(EditorCommit, RefusalsOfContentComeBeforeAnythingChanges) {
         EXPECT_NE(out.refusal.text.find(c.names), std::string::npos) << c.name << ": " << out.refusal.text;
         EXPECT_EQ(out.refusal.icon, MessageIcon::Warning) << c.name;
         EXPECT_EQ(binding->table.MacroCount, 0) << c.name;
-        EXPECT_TRUE(binding->KVKeyHook1.Records().empty()) << c.name;
+        EXPECT_TRUE(binding->hotKeyHook.Records().empty()) << c.name;
     }
 }
 
@@ -222,12 +222,12 @@ TEST_F(EditorCommit, EditingWithTheSameShortcutSucceedsAndKeepsTheSlot) {
     ASSERT_TRUE(out.stored) << out.refusal.text;
     EXPECT_EQ(out.slot, 0);
     EXPECT_EQ(binding->table.MacroCount, 2);
-    const TMacroSlot& slot = binding->table.Macros[0];
+    const MacroSlot& slot = binding->table.Macros[0];
     EXPECT_EQ(slot.ActionData, "C:\\Tools\\notes.exe|C:\\Tools\\second.exe");
     EXPECT_EQ(slot.Description, "changed");
     EXPECT_NE(slot.UniqueID, 0u);
     EXPECT_TRUE(SlotOwnsRegistration(*binding, 0));
-    EXPECT_EQ(binding->KVKeyHook1.Records().size(), 2u);
+    EXPECT_EQ(binding->hotKeyHook.Records().size(), 2u);
 }
 
 TEST_F(EditorCommit, EditingToAnotherFreeShortcutReleasesTheOldOne) {
@@ -237,7 +237,7 @@ TEST_F(EditorCommit, EditingToAnotherFreeShortcutReleasesTheOldOne) {
     ASSERT_TRUE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_FALSE(api.IsRegistered(kCtrlShift, 0x74));
     EXPECT_TRUE(api.IsRegistered(kCtrlShift, 0x75));
-    EXPECT_EQ(binding->KVKeyHook1.Records().size(), 1u);
+    EXPECT_EQ(binding->hotKeyHook.Records().size(), 1u);
 }
 
 // A failed availability check in edit mode must not cost the macro its
@@ -271,7 +271,7 @@ TEST_F(EditorCommit, RefusedEditKeepsTheOldRegistration) {
 // editing it must not release the first macro's registration.
 TEST_F(EditorCommit, EditingAnUnregisteredDuplicateLeavesTheOtherMacroAlone) {
     Store(NewProgram());
-    binding->AddNewHotkey(kCtrlShiftF5, "RUNPRG", "C:\\b.exe", "", false);
+    binding->StoreMacro(kCtrlShiftF5, "RUNPRG", "C:\\b.exe", "", false);
     ASSERT_EQ(binding->table.Macros[1].UniqueID, 0u);
     EXPECT_FALSE(SlotOwnsRegistration(*binding, 1));
 
@@ -290,8 +290,8 @@ TEST_F(EditorCommit, EditingAnUnregisteredDuplicateLeavesTheOtherMacroAlone) {
 }
 
 TEST_F(EditorCommit, OpenedWindowAndSystemActionsKeepTheirKind) {
-    binding->AddNewHotkey(kCtrlShiftF5, "WINACT", "Restore all Windows", "w", false);
-    binding->AddNewHotkey(kCtrlShiftF6, "MISCEL", "Shut down Windows|0", "m", false);
+    binding->StoreMacro(kCtrlShiftF5, "WINACT", "Restore all Windows", "w", false);
+    binding->StoreMacro(kCtrlShiftF6, "MISCEL", "Shut down Windows|0", "m", false);
 
     CommitRequest w = EditOf(0);
     EXPECT_EQ(w.page, pgWindowActions);
@@ -318,7 +318,7 @@ TEST_F(EditorCommit, ChoosingAnotherCategoryInEditModeReplacesKindAndPayload) {
 }
 
 TEST_F(EditorCommit, WinIsKeptWhenAnOpenedShortcutHasIt) {
-    binding->AddNewHotkey(0x10045, "RUNPRG", "a.exe", "", false);
+    binding->StoreMacro(0x10045, "RUNPRG", "a.exe", "", false);
     CommitRequest r = EditOf(0);
     ASSERT_TRUE(CommitMacro(r, *binding, api, modifierNames).stored);
     EXPECT_EQ(binding->table.Macros[0].HotKey, 0x10045u);

@@ -4,7 +4,7 @@
 
 #include "model/Split.h"
 #include "runner/Delay.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 #include "uilogic/ListEntries.h"
 
 namespace kv {

@@ -22,7 +22,7 @@ protected:
     }
     void Add(std::uint32_t hotKey, std::uint32_t id, const std::string& kind, const std::string& description) {
         table->Macros[static_cast<std::size_t>(table->MacroCount++)] =
-            TMacroSlot{true, id, hotKey, kind, "data", description, {}};
+            MacroSlot{true, id, hotKey, kind, "data", description, {}};
     }
     // The slots of the rows shown.
     std::vector<int> Shown(const std::string& filter, ListOrder order = {}) {

@@ -18,7 +18,7 @@ class Conflicts : public testing::Test {
 protected:
     void Add(std::uint32_t hotKey, std::uint32_t id, const std::string& description, bool enabled = true) {
         table->Macros[static_cast<std::size_t>(table->MacroCount++)] =
-            TMacroSlot{enabled, id, hotKey, "RUNPRG", "x.exe", description, {}};
+            MacroSlot{enabled, id, hotKey, "RUNPRG", "x.exe", description, {}};
     }
     std::unique_ptr<MacroTable> table = std::make_unique<MacroTable>();
 };

@@ -23,7 +23,7 @@ protected:
     }
 
     FakeHotKeyApi api;
-    std::vector<TPotentialKey> keys = GetPotentialKeys(api);
+    std::vector<CandidateKey> keys = GetPotentialKeys(api);
 };
 
 TEST_F(ShortcutPicker, CandidatesFollowTheRangesInOrderAndSkipUnnamedCodes) {
@@ -73,7 +73,7 @@ TEST_F(ShortcutPicker, SelectedHotKeyPacksTheBoxesAndTheKey) {
 }
 
 TEST_F(ShortcutPicker, ExtractKeySplitsEveryModifier) {
-    THotKeyParts p = ExtractKey(0x10000 + 0x8000 + 0x45);
+    HotKeyParts p = ExtractKey(0x10000 + 0x8000 + 0x45);
     EXPECT_FALSE(p.Ctrl);
     EXPECT_TRUE(p.Alt);
     EXPECT_FALSE(p.Shift);

@@ -19,20 +19,20 @@ bool IsHotKeyAvailable(HotKeyApi& api, std::uint32_t hotKey);
 
 // One registration: the packed value as given to AddHotKey and the global
 // atom it is registered under (0xC000..0xFFFF).
-struct THotKeyRecord {
+struct HotKeyRecord {
     std::uint32_t HotKey;
     std::uint16_t Id;
 };
 
-class TKVKeyHook : public MessageReceiver {
+class HotKeyHook : public MessageReceiver {
 public:
     // Creates the hidden window whose messages reach WndProc.
-    explicit TKVKeyHook(HotKeyApi& api);
+    explicit HotKeyHook(HotKeyApi& api);
     // Releases every registration and destroys the hidden window.
-    ~TKVKeyHook();
+    ~HotKeyHook();
 
-    TKVKeyHook(const TKVKeyHook&) = delete;
-    TKVKeyHook& operator=(const TKVKeyHook&) = delete;
+    HotKeyHook(const HotKeyHook&) = delete;
+    HotKeyHook& operator=(const HotKeyHook&) = delete;
 
     // Registers the shortcut under the atom "KVKeyHook" + decimal value,
     // asking for no key repeats (MOD_NOREPEAT).
@@ -54,14 +54,14 @@ public:
     std::function<void(std::uint32_t HotKey, std::uint16_t Index)> OnHotKeyPressed;
 
     WindowHandle Handle() const { return window_; }
-    const std::vector<THotKeyRecord>& Records() const { return records_; }
+    const std::vector<HotKeyRecord>& Records() const { return records_; }
 
 private:
     bool Release(std::size_t index);
 
     HotKeyApi& api_;
     WindowHandle window_ = 0;
-    std::vector<THotKeyRecord> records_;
+    std::vector<HotKeyRecord> records_;
 };
 
 }  // namespace kv

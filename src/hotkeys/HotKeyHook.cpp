@@ -1,4 +1,4 @@
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 
 #include <cstddef>
 #include <string>
@@ -33,16 +33,16 @@ bool IsHotKeyAvailable(HotKeyApi& api, std::uint32_t hotKey) {
     return available;
 }
 
-TKVKeyHook::TKVKeyHook(HotKeyApi& api) : api_(api) {
+HotKeyHook::HotKeyHook(HotKeyApi& api) : api_(api) {
     window_ = api_.CreateMessageWindow(*this);
 }
 
-TKVKeyHook::~TKVKeyHook() {
+HotKeyHook::~HotKeyHook() {
     ClearHotKeys();
     api_.DestroyMessageWindow(window_);
 }
 
-std::uint16_t TKVKeyHook::AddHotKey(std::uint32_t hotKey) {
+std::uint16_t HotKeyHook::AddHotKey(std::uint32_t hotKey) {
     std::uint16_t key;
     unsigned modifiers;
     SplitHotKey(hotKey, key, modifiers);
@@ -56,22 +56,22 @@ std::uint16_t TKVKeyHook::AddHotKey(std::uint32_t hotKey) {
         api_.DeleteAtom(atom);
         return 0;
     }
-    records_.push_back(THotKeyRecord{hotKey, atom});
+    records_.push_back(HotKeyRecord{hotKey, atom});
     return atom;
 }
 
-bool TKVKeyHook::RemoveHotKey(std::uint32_t hotKey) {
+bool HotKeyHook::RemoveHotKey(std::uint32_t hotKey) {
     for (std::size_t i = 0; i < records_.size(); ++i) {
         if (records_[i].HotKey == hotKey) return Release(i);
     }
     return false;
 }
 
-void TKVKeyHook::ClearHotKeys() {
+void HotKeyHook::ClearHotKeys() {
     while (!records_.empty()) Release(records_.size() - 1);
 }
 
-bool TKVKeyHook::Release(std::size_t index) {
+bool HotKeyHook::Release(std::size_t index) {
     std::uint16_t id = records_[index].Id;
     bool released = api_.UnregisterHotKey(window_, id);
     // The atom and the record go even when the platform refuses: the
@@ -81,11 +81,11 @@ bool TKVKeyHook::Release(std::size_t index) {
     return released;
 }
 
-void TKVKeyHook::WndProc(WindowMessage& message) {
+void HotKeyHook::WndProc(WindowMessage& message) {
     if (message.msg == kWmHotKey && OnHotKeyPressed) {
         std::uint32_t hotKey = HotKeyFromMessage(message.lParam);
         bool own = false;
-        for (const THotKeyRecord& record : records_) {
+        for (const HotKeyRecord& record : records_) {
             if (record.HotKey == hotKey) {
                 own = true;
                 break;

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "hotkeys/KVKeyHook.h"
+#include "hotkeys/HotKeyHook.h"
 #include "platform/fake/FakeHotKeyApi.h"
 #include "support/Shortcuts.h"
 
@@ -23,7 +23,7 @@ std::ostream& operator<<(std::ostream& os, const Press& p) { return os << "{" <<
 
 class KVKeyHook : public testing::Test {
 protected:
-    KVKeyHook() : hook_(std::make_unique<TKVKeyHook>(api_)) {
+    KVKeyHook() : hook_(std::make_unique<HotKeyHook>(api_)) {
         hook_->OnHotKeyPressed = [this](std::uint32_t hotKey, std::uint16_t index) {
             presses_.push_back(Press{hotKey, index});
         };
@@ -43,7 +43,7 @@ protected:
     }
 
     FakeHotKeyApi api_;
-    std::unique_ptr<TKVKeyHook> hook_;
+    std::unique_ptr<HotKeyHook> hook_;
     std::vector<Press> presses_;
 };
 

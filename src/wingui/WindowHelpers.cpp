@@ -1,4 +1,4 @@
-#include "wingui/Win.h"
+#include "wingui/WindowHelpers.h"
 
 #include <vector>
 

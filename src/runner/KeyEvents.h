@@ -71,6 +71,6 @@ void WaitForModifierRelease(InputContext& context);
 
 // Player of the KEYEVN action: target window, repeat mode and count, then
 // key items and delay items.
-void pKeyEvent(InputContext& context, const std::string& ActionData);
+void PlayKeyEvents(InputContext& context, const std::string& ActionData);
 
 }  // namespace kv

@@ -11,7 +11,7 @@
 #include "platform/ShellApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 namespace kv {
 

@@ -1,4 +1,4 @@
-#include "runner/keyevents.h"
+#include "runner/KeyEvents.h"
 
 #include <cstring>
 #include <vector>
@@ -353,7 +353,7 @@ void WaitForModifierRelease(InputContext& context) {
     }
 }
 
-void pKeyEvent(InputContext& context, const std::string& ActionData) {
+void PlayKeyEvents(InputContext& context, const std::string& ActionData) {
     const std::vector<std::string> fields = Split(ActionData, '|');
     KeyMacroHeader header;
     if (!ReadKeyHeader(fields, header)) return;
