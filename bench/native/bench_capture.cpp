@@ -17,7 +17,7 @@ namespace {
 // "text" stripes, so that the encoder meets both kinds of content.
 std::uint32_t DesktopPixel(int x, int y) {
     if ((y / 16) % 5 == 1 && (x / 3 + y) % 7 < 2) return 0x101010;  // text-like stripes
-    if ((x / 400 + y / 300) % 3 == 0) return 0xF0F0F0;                // window backgrounds
+    if ((x / 400 + y / 300) % 3 == 0) return 0xF0F0F0;              // window backgrounds
     return std::uint32_t(x * 255 / 3840) << 16 | std::uint32_t(y * 255 / 2160) << 8 | 0x60;
 }
 

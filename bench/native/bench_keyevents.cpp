@@ -8,8 +8,8 @@
 #include "platform/ShellApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
-#include "runner/MouseEvents.h"
 #include "runner/KeyEvents.h"
+#include "runner/MouseEvents.h"
 
 namespace {
 

@@ -26,16 +26,22 @@ MacroSlot SampleMacro(int i) {
     slot.ActionKind = kinds[i % 7];
     const std::string n = std::to_string(i);
     switch (i % 7) {
-        case 0: slot.ActionData = JoinPayload({}, {"C:\\Program Files\\Tools\\report" + n + ".exe", "C:\\Tools\\backup.bat"}); break;
-        case 1: slot.ActionData = JoinPayload({}, {"https://example.org/docs/page" + n + ".html", "file:///C:/Docs/notes.html"}); break;
+        case 0:
+            slot.ActionData =
+                JoinPayload({}, {"C:\\Program Files\\Tools\\report" + n + ".exe", "C:\\Tools\\backup.bat"});
+            break;
+        case 1:
+            slot.ActionData =
+                JoinPayload({}, {"https://example.org/docs/page" + n + ".html", "file:///C:/Docs/notes.html"});
+            break;
         case 2: slot.ActionData = JoinFields({"D:\\Captures\\Set" + n + "\\", i % 2 ? "JPEG" : "Bitmap"}); break;
         case 3:
             slot.ActionData = JoinPayload({"Active Window", "Active Window", "Once", "0"},
                                           {"Hello{ENTER}", "{DELAY500}", "^s", "Kind regards,{ENTER}Name " + n});
             break;
         case 4:
-            slot.ActionData = JoinPayload({"Once", "0"}, {"{X:100,Y:200}", "{LBUTTON}", "{DELAY250}", "{X:640,Y:480}",
-                                                          "{DBLCLICK}"});
+            slot.ActionData =
+                JoinPayload({"Once", "0"}, {"{X:100,Y:200}", "{LBUTTON}", "{DELAY250}", "{X:640,Y:480}", "{DBLCLICK}"});
             break;
         case 5: slot.ActionData = "Restore all Windows"; break;
         default: slot.ActionData = "Shut down Windows|-1"; break;

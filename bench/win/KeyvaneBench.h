@@ -67,8 +67,8 @@ inline std::vector<std::uint32_t> ManyShortcuts(int count) {
     for (unsigned k = 0x70; k <= 0x87; ++k) keys.push_back(k);
     std::vector<std::uint32_t> shortcuts;
     for (unsigned mods = 1; mods < 16 && int(shortcuts.size()) < count; ++mods) {
-        const std::uint32_t packed = (mods & 1 ? 0x2000 : 0) | (mods & 2 ? 0x4000 : 0) | (mods & 4 ? 0x8000 : 0) |
-                                     (mods & 8 ? 0x10000 : 0);
+        const std::uint32_t packed =
+            (mods & 1 ? 0x2000 : 0) | (mods & 2 ? 0x4000 : 0) | (mods & 4 ? 0x8000 : 0) | (mods & 8 ? 0x10000 : 0);
         for (unsigned key : keys) {
             if (int(shortcuts.size()) == count) break;
             shortcuts.push_back(packed | key);

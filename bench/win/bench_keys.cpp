@@ -15,8 +15,8 @@
 #include "platform/win32/Win32KeyboardWatch.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "runner/Delay.h"
-#include "runner/Playback.h"
 #include "runner/KeyEvents.h"
+#include "runner/Playback.h"
 
 #include <windows.h>
 
@@ -75,8 +75,8 @@ int main(int argc, char** argv) {
     text.resize(size_t(characters));
 
     HWND window = CreateWindowExA(0, "EDIT", "Keyvane key benchmark",
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 50, 50, 600,
-                                  400, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 50, 50, 600, 400,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(window, EM_SETLIMITTEXT, 0, 0);
     SetWindowTextA(window, "");
     SetForegroundWindow(window);

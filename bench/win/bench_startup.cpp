@@ -13,7 +13,8 @@ namespace {
 std::string ListOf(int macros) {
     std::string list;
     for (std::uint32_t hotKey : ManyShortcuts(macros)) {
-        list += ListLine(hotKey, "KEYEVN", "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY100}|^s", "A typed greeting");
+        list += ListLine(hotKey, "KEYEVN", "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY100}|^s",
+                         "A typed greeting");
     }
     return list;
 }

@@ -56,7 +56,13 @@ int main(int argc, char** argv) {
         SetFocus(edit);
         Pump();
         PressShortcut(kShortcut);
-        if (!WaitUntil([&] { Pump(); return GetWindowTextLengthA(edit) >= 300; }, 10000, 1)) return 1;
+        if (!WaitUntil(
+                [&] {
+                    Pump();
+                    return GetWindowTextLengthA(edit) >= 300;
+                },
+                10000, 1))
+            return 1;
 
         const double escAt = NowMs();
         if (!XdotoolEscape()) {
@@ -80,8 +86,8 @@ int main(int argc, char** argv) {
             return 1;
         }
         latencies.push_back(lastChange - escAt);
-        std::printf("run %d: last character %.1f ms after the Esc was sent (%d typed)\n", run + 1,
-                    lastChange - escAt, length);
+        std::printf("run %d: last character %.1f ms after the Esc was sent (%d typed)\n", run + 1, lastChange - escAt,
+                    length);
     }
     std::sort(latencies.begin(), latencies.end());
     std::printf("Esc to last typed character: median %.1f ms, max %.1f ms (target < 300 ms)\n",

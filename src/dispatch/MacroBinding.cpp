@@ -18,7 +18,7 @@ RegisterHotKeyFn MacroBinding::Registrar() {
 ListFileResult MacroBinding::LoadListFile() { return kv::LoadListFile(listPath_, table, lineList, Registrar()); }
 
 int MacroBinding::StoreMacro(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
-                                const std::string& Description, bool editMode) {
+                             const std::string& Description, bool editMode) {
     int index = editMode ? table.EditIndex : table.MacroCount;
     if (index < 0 || index >= kMaxMacros || (editMode && index >= table.MacroCount)) return -1;
 
@@ -53,8 +53,8 @@ void MacroBinding::UnregisterAllHotkeys() {
 }
 
 ListFileResult MacroBinding::DeleteMacro(int slot) {
-    return kv::DeleteMacro(slot, table, lineList, listPath_, [this] { UnregisterAllHotkeys(); },
-                                    Registrar());
+    return kv::DeleteMacro(
+        slot, table, lineList, listPath_, [this] { UnregisterAllHotkeys(); }, Registrar());
 }
 
 ListFileResult MacroBinding::ImportList(const std::string& path, ImportReport& report) {
@@ -91,8 +91,6 @@ std::vector<int> MacroBinding::RefusedSlots() const {
     return refused;
 }
 
-ListFileResult MacroBinding::ExportList(const std::string& path) {
-    return kv::ExportList(listPath_, path);
-}
+ListFileResult MacroBinding::ExportList(const std::string& path) { return kv::ExportList(listPath_, path); }
 
 }  // namespace kv

@@ -33,7 +33,7 @@ public:
     // SaveListFile right after. Returns the slot index, or -1 when a new macro
     // finds the table full.
     int StoreMacro(std::uint32_t HotKey, const std::string& ActionKind, const std::string& ActionData,
-                     const std::string& Description, bool editMode);
+                   const std::string& Description, bool editMode);
 
     ListFileResult SaveListFile();
 

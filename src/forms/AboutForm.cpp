@@ -45,9 +45,7 @@ LRESULT CALLBACK LinkKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
             }
             break;
         case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            InvalidateRect(hwnd, nullptr, TRUE);
-            break;
+        case WM_KILLFOCUS: InvalidateRect(hwnd, nullptr, TRUE); break;
         case WM_PAINT:
             // An owner-drawn picture draws its own focus rectangle.
             if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW && GetFocus() == hwnd &&
@@ -61,9 +59,7 @@ LRESULT CALLBACK LinkKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                 return result;
             }
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, LinkKeysProc, kLinkKeysSubclass);
-            break;
+        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, LinkKeysProc, kLinkKeysSubclass); break;
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
@@ -89,8 +85,7 @@ AboutForm::AboutForm(HWND owner, ShellApi& shell)
     noteMemo.SetText(kNote);
     noteMemo.SetEnabled(false);
     noteBevel.Create(site, "", 8, 64, 297, 177, SS_ETCHEDFRAME | WS_CLIPSIBLINGS);
-    homePageLink.Create(Site(linkFont), kHomePageAddress, 48, 248, 220, 14, SS_NOTIFY | SS_NOPREFIX,
-                        idHomePageLink);
+    homePageLink.Create(Site(linkFont), kHomePageAddress, 48, 248, 220, 14, SS_NOTIFY | SS_NOPREFIX, idHomePageLink);
     donatePicture.Create(site, "", 10, 270, 74, 21, SS_OWNERDRAW | SS_NOTIFY, idDonatePicture);
     okButton.Create(site, idOkButton, "OK", 229, 269, 75, 25, true);
     ActLikeLink(homePageLink);

@@ -68,8 +68,7 @@ std::uint32_t EditorForm::SelectedHotKey() const {
 }
 
 void EditorForm::OnCheckAvailability() {
-    const Notice notice =
-        CheckAvailability(host_.hotKeys, host_.modifierNames, SelectedHotKey(), host_.binding.table);
+    const Notice notice = CheckAvailability(host_.hotKeys, host_.modifierNames, SelectedHotKey(), host_.binding.table);
     Message(notice.text, notice.icon);
 }
 

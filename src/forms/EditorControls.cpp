@@ -81,8 +81,15 @@ void EditorForm::CreateKeyPage(const ControlSite& site) {
     keyTimesEdit.Create(site, idKeyTimes, 132, 118, 50, 21);
     keyTimesEdit.AcceptDigitsOnly();
     keyTimesLabel.Create(site, "times", 188, 121, 40, 14);
-    keyPanel.CreateList(site, ListEditorArgs{idKeyList, idFirstKeyListButton, {16, 146, 286, 328}, 294, 168,
-                                             kKeyListFileName, host_.title, &lastOpenedList_, &host_.prompts});
+    keyPanel.CreateList(site, ListEditorArgs{idKeyList,
+                                             idFirstKeyListButton,
+                                             {16, 146, 286, 328},
+                                             294,
+                                             168,
+                                             kKeyListFileName,
+                                             host_.title,
+                                             &lastOpenedList_,
+                                             &host_.prompts});
     addKeyButton.Create(site, idAddKey, "Add &Key", 294, 146, 95, 21);
     keyPanel.CreateButtons(site);
     pages_[pgKeyEvents] = {windowTypeCombo.Handle(), windowNameEdit.Handle(), keyRepeatCombo.Handle(),
@@ -111,16 +118,30 @@ void EditorForm::CreateMousePage(const ControlSite& site) {
     mouseButtonCombo.SetItems(kMouseButtonEntries);
     mouseButtonCombo.SetItemIndex(0);
     addMouseButtonButton.Create(site, idAddMouseButton, "Add", 306, 117, 40, 23);
-    mousePanel.CreateList(site, ListEditorArgs{idMouseList, idFirstMouseListButton, {16, 146, 286, 310}, 294, 146,
-                                               kMouseListFileName, host_.title, &lastOpenedList_,
+    mousePanel.CreateList(site, ListEditorArgs{idMouseList,
+                                               idFirstMouseListButton,
+                                               {16, 146, 286, 310},
+                                               294,
+                                               146,
+                                               kMouseListFileName,
+                                               host_.title,
+                                               &lastOpenedList_,
                                                &host_.prompts});
     const HFONT smallFont = AddFont(FontArgs{"Tahoma", 7});
     insertKeyNote.Create(Site(smallFont), "*Insert key adds current mouse coordinat to list", 16, 313, 270, 13);
     mousePanel.CreateButtons(site);
-    pages_[pgMouseEvents] = {mouseRepeatCombo.Handle(), mouseTimesEdit.Handle(),    mouseTimesLabel.Handle(),
-                             positionLabel.Handle(),    xLabel.Handle(),            xEdit.Handle(),
-                             yLabel.Handle(),           yEdit.Handle(),             addPositionButton.Handle(),
-                             mouseButtonCombo.Handle(), addMouseButtonButton.Handle(), insertKeyNote.Handle()};
+    pages_[pgMouseEvents] = {mouseRepeatCombo.Handle(),
+                             mouseTimesEdit.Handle(),
+                             mouseTimesLabel.Handle(),
+                             positionLabel.Handle(),
+                             xLabel.Handle(),
+                             xEdit.Handle(),
+                             yLabel.Handle(),
+                             yEdit.Handle(),
+                             addPositionButton.Handle(),
+                             mouseButtonCombo.Handle(),
+                             addMouseButtonButton.Handle(),
+                             insertKeyNote.Handle()};
     for (HWND control : mousePanel.Handles()) pages_[pgMouseEvents].push_back(control);
 }
 

@@ -54,9 +54,7 @@ LRESULT CALLBACK DescriptionKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         case WM_CHAR:
             if (wParam == VK_ESCAPE) return 0;
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, DescriptionKeysProc, kDescriptionKeysSubclass);
-            break;
+        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, DescriptionKeysProc, kDescriptionKeysSubclass); break;
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
@@ -210,9 +208,8 @@ void EditorForm::OnContextMenu(HWND control, LPARAM lParam) {
         GetWindowRect(control, &rc);
         at = {rc.left, rc.top};
     }
-    const UINT command =
-        UINT(TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, Handle(),
-                            nullptr));
+    const UINT command = UINT(
+        TrackPopupMenu(menu.Get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, at.x, at.y, 0, Handle(), nullptr));
     if (command == idDeleteProgram) OnDeleteProgram();
     if (command == idDeleteUrl) OnDeleteUrl();
 }
@@ -221,8 +218,8 @@ void EditorForm::OnDpiChanged() {
     // The pictures of the flat buttons are drawn again at the new size.
     HIMAGELIST old = pictures_;
     pictures_ = CreateEditorPictures(Dpi());
-    for (TFlatButton* button : {&checkAvailabilityButton, &browseProgramButton, &addProgramButton, &addUrlButton,
-                                &chooseFolderButton}) {
+    for (TFlatButton* button :
+         {&checkAvailabilityButton, &browseProgramButton, &addProgramButton, &addUrlButton, &chooseFolderButton}) {
         button->SetImages(pictures_);
     }
     if (old) ImageList_Destroy(old);
@@ -241,9 +238,7 @@ void EditorForm::DrawPosition(const DRAWITEMSTRUCT& item) {
 
 LRESULT EditorForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_CONTEXTMENU:
-            OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
-            return 0;
+        case WM_CONTEXTMENU: OnContextMenu(reinterpret_cast<HWND>(wParam), lParam); return 0;
         case WM_TIMER:
             if (wParam == kPositionTimer) OnPositionTimer();
             return 0;

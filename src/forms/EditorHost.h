@@ -16,9 +16,9 @@ namespace kv {
 
 struct EditorHost {
     MacroBinding& binding;  // the table (with EditIndex), hotKeyHook, StoreMacro
-    HotKeyApi& hotKeys;      // key names and the availability probe
-    InputApi& input;         // the cursor position of the mouse page
-    std::string title;       // caption of the program's message boxes
+    HotKeyApi& hotKeys;     // key names and the availability probe
+    InputApi& input;        // the cursor position of the mouse page
+    std::string title;      // caption of the program's message boxes
     // After StoreMacro stored the macro in slot: a new row, or the
     // selected row rewritten in edit mode.
     std::function<void(int slot, bool editMode)> onStored;

@@ -66,7 +66,7 @@ void EditorForm::OnChooseFolder() {
 // ---------------------------------------------------------------- keys and mouse
 
 void EditorForm::ApplyChoice(void (*choose)(EditorPages&, const std::string&), const ComboBoxControl& combo,
-                          std::string EditorPages::*text, EditControl& box) {
+                             std::string EditorPages::*text, EditControl& box) {
     EditorPages p = ReadPages();
     choose(p, combo.Chosen());
     box.SetText(p.*text);
@@ -84,7 +84,8 @@ void EditorForm::OnMouseRepeatChange() {
 }
 
 void EditorForm::OnAddKey() {
-    SpecialKeyForm picker(Handle(), [this](const std::string& entry) { AddKeyEntry(entry); }, host_.title, host_.prompts);
+    SpecialKeyForm picker(
+        Handle(), [this](const std::string& entry) { AddKeyEntry(entry); }, host_.title, host_.prompts);
     picker.ShowModal();
 }
 

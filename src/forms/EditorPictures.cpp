@@ -89,9 +89,7 @@ void DrawPicture(HDC dc, int size, int picture) {
             p.Line(tick, 3, RGB(255, 255, 255), 2);
             break;
         }
-        case picBrowse:
-            DrawFolder(p, true);
-            break;
+        case picBrowse: DrawFolder(p, true); break;
         case picAdd: {
             const COLORREF fill = RGB(70, 160, 70), edge = RGB(30, 100, 30);
             p.Box(6, 2, 10, 14, fill, edge);
@@ -99,9 +97,7 @@ void DrawPicture(HDC dc, int size, int picture) {
             p.Box(7, 3, 9, 13, fill, fill);
             break;
         }
-        case picFolder:
-            DrawFolder(p, false);
-            break;
+        case picFolder: DrawFolder(p, false); break;
     }
 }
 

@@ -52,8 +52,7 @@ const ToolButton kToolButtons[] = {
     {&MainForm::addButton, MainForm::cmAdd, 62, "Add new", IDB_BTNADDNEW, 0, true},
     {&MainForm::editButton, MainForm::cmEdit, 85, "Edit", IDB_BTNEDIT, 0, true},
     {&MainForm::deleteButton, MainForm::cmDelete, 108, "Delete", IDB_BTNDELETE, 0, true},
-    {&MainForm::feedbackButton, MainForm::cmFeedback, 142, "Feedback & Suggestion", IDB_BTNFEEDBACK, 0,
-     true},
+    {&MainForm::feedbackButton, MainForm::cmFeedback, 142, "Feedback & Suggestion", IDB_BTNFEEDBACK, 0, true},
     {&MainForm::aboutButton, MainForm::cmAbout, 167, "About", IDB_BTNABOUT, 0, true},
     {&MainForm::settingsButton, MainForm::cmSettings, 255, "Settings", IDB_BTNSETTINGS, 0, false},
     {&MainForm::donateButton, MainForm::cmDonate, kAnchoredRight, "Donate", IDB_BTNDONATE, 0, true},
@@ -85,8 +84,8 @@ MainForm::MainForm(const MainFormServices& services)
     dpi_ = ScreenDpi();
     const int width = Scale(kWidth, dpi_);
     const int height = Scale(kHeight, dpi_);
-    Create(WS_EX_CONTROLPARENT, kMainWindowClass, kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width,
-           height, application.Handle());
+    Create(WS_EX_CONTROLPARENT, kMainWindowClass, kCaption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0, width, height,
+           application.Handle());
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     CenterOnScreen(Handle(), width, height);
 
@@ -179,7 +178,8 @@ void MainForm::CreateControls() {
     const ControlSite site{Handle(), nullptr, dpi_};
     // Alt+T reaches the box through its label (Alt+F is the File menu's).
     filterLabel.Create(site, "Fil&ter:", 0, 0, kFilterLabelWidth, kFilterBoxHeight, SS_CENTERIMAGE);
-    SetWindowLongPtrA(filterLabel.Handle(), GWL_STYLE, GetWindowLongPtrA(filterLabel.Handle(), GWL_STYLE) & ~SS_NOPREFIX);
+    SetWindowLongPtrA(filterLabel.Handle(), GWL_STYLE,
+                      GetWindowLongPtrA(filterLabel.Handle(), GWL_STYLE) & ~SS_NOPREFIX);
     filterBox.Create(site, idFilterBox, 0, 0, 0, kFilterBoxHeight);  // placed by Layout
     CreateList();
 
@@ -219,10 +219,10 @@ void MainForm::Layout() {
     MoveWindow(toolBar.Handle(), 0, 0, width, panelHeight, TRUE);
     const int buttonWidth = Scale(kButtonWidth, dpi_);
     for (const ToolButton& b : kToolButtons) {
-        const int left = b.left == kAnchoredRight ? width - Scale(kDonateMargin, dpi_) - buttonWidth
-                                                  : Scale(b.left, dpi_);
-        MoveWindow((this->*b.button).Handle(), left, Scale(kButtonTop, dpi_), buttonWidth,
-                   Scale(kButtonHeight, dpi_), TRUE);
+        const int left =
+            b.left == kAnchoredRight ? width - Scale(kDonateMargin, dpi_) - buttonWidth : Scale(b.left, dpi_);
+        MoveWindow((this->*b.button).Handle(), left, Scale(kButtonTop, dpi_), buttonWidth, Scale(kButtonHeight, dpi_),
+                   TRUE);
     }
 
     const int filterRow = Scale(kFilterRowHeight, dpi_);
@@ -287,9 +287,7 @@ void MainForm::OnShowHide() {
 
 void MainForm::OnTrayIcon(LPARAM mouseMessage) {
     switch (UINT(mouseMessage)) {
-        case WM_LBUTTONDOWN:
-            OnShowHide();
-            break;
+        case WM_LBUTTONDOWN: OnShowHide(); break;
         case WM_RBUTTONDOWN: {
             // Foreground first and the null message after: the menu then
             // closes when the user clicks elsewhere.
@@ -355,9 +353,7 @@ LRESULT MainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (header->hwndFrom == macroList.Handle()) OnListNotify(header);
             break;
         }
-        case kSwitchMessage:
-            SwitchMacro(int(wParam), lParam != 0);
-            return 0;
+        case kSwitchMessage: SwitchMacro(int(wParam), lParam != 0); return 0;
         case WM_ACTIVATE:
             // The keyboard goes back to the control that had it, the list at first.
             if (LOWORD(wParam) == WA_INACTIVE) {
@@ -368,17 +364,13 @@ LRESULT MainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NEXTDLGCTL: {
             // What a dialog does for the navigation: a label's Alt+letter
             // moves through its label to the control after it.
-            const HWND to = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                           : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
+            const HWND to =
+                LOWORD(lParam) ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(Handle(), GetFocus(), wParam != 0);
             if (to) SetFocus(to);
             return 0;
         }
-        case WM_SETFOCUS:
-            SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : macroList.Handle());
-            return 0;
-        case WM_SIZE:
-            Layout();
-            return 0;
+        case WM_SETFOCUS: SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : macroList.Handle()); return 0;
+        case WM_SIZE: Layout(); return 0;
         case WM_SYSCOMMAND:
             // Minimising the main window minimises the application, which
             // hides the program into the tray.
@@ -387,15 +379,9 @@ LRESULT MainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_CLOSE:
-            HideIntoTray();
-            return 0;
-        case WM_COPYDATA:
-            OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam));
-            return 0;
-        case kTrayCallbackMessage:
-            OnTrayIcon(lParam);
-            return 0;
+        case WM_CLOSE: HideIntoTray(); return 0;
+        case WM_COPYDATA: OnCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam)); return 0;
+        case kTrayCallbackMessage: OnTrayIcon(lParam); return 0;
         case WM_QUERYENDSESSION:
             // The program agrees to the end of the session; it ends with it.
             return TRUE;

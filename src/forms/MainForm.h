@@ -24,8 +24,8 @@
 #include "wingui/ListView.h"
 #include "wingui/SpeedButton.h"
 #include "wingui/TrayIcon.h"
-#include "wingui/WindowHelpers.h"
 #include "wingui/Window.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 
@@ -49,10 +49,31 @@ public:
     // Command identifiers of the tool bar buttons and menu items (their
     // values are part of the end-to-end tests' contract).
     enum Command : UINT {
-        cmDisableAll = 100, cmEnableAll, cmAdd, cmEdit, cmDelete, cmFeedback, cmAbout, cmSettings, cmDonate,
-        cmMenuNew = 200, cmImport, cmExport, cmExit, cmMenuEdit, cmMenuDelete, cmMenuSettings, cmWebSite,
-        cmVideoTutorials, cmMenuDonate, cmMenuFeedback, cmMenuAbout,
-        cmShowHide = 300, cmToggleAll, cmTrayExit, cmStopMacro,
+        cmDisableAll = 100,
+        cmEnableAll,
+        cmAdd,
+        cmEdit,
+        cmDelete,
+        cmFeedback,
+        cmAbout,
+        cmSettings,
+        cmDonate,
+        cmMenuNew = 200,
+        cmImport,
+        cmExport,
+        cmExit,
+        cmMenuEdit,
+        cmMenuDelete,
+        cmMenuSettings,
+        cmWebSite,
+        cmVideoTutorials,
+        cmMenuDonate,
+        cmMenuFeedback,
+        cmMenuAbout,
+        cmShowHide = 300,
+        cmToggleAll,
+        cmTrayExit,
+        cmStopMacro,
     };
     // Control identifiers.
     enum Control : UINT { idFilterBox = 400 };
@@ -196,7 +217,7 @@ private:
     // since it may show a message box.
     static constexpr UINT kSwitchMessage = WM_APP + 1;
 
-    std::vector<MacroRow> rows_;         // one per used slot, as last refreshed
+    std::vector<MacroRow> rows_;        // one per used slot, as last refreshed
     std::vector<std::size_t> visible_;  // row k of the list view shows rows_[visible_[k]]
     std::string filter_;
     ListOrder order_;

@@ -59,8 +59,7 @@ void MainForm::OnCommand(UINT id) {
 }
 
 bool MainForm::AskDefaultNo(const std::string& question) {
-    return MessageBoxA(Handle(), question.c_str(), title_.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
-           IDYES;
+    return MessageBoxA(Handle(), question.c_str(), title_.c_str(), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 void MainForm::OnDisableAll() { binding_.AllDisabled = true; }
@@ -100,8 +99,9 @@ EditorForm& MainForm::CreateEditor(bool editMode) {
         // The edited macro stays selected; a new one is not selected.
         if (edited) SelectSlot(slot);
     };
-    EditorHost host{binding_, hotKeyApi_,   input_, title_, onStored, [this] { ShowMessages(binding_.SaveListFile()); },
-                     prompts_, modifierNames_};
+    EditorHost host{binding_, hotKeyApi_,    input_,
+                    title_,   onStored,      [this] { ShowMessages(binding_.SaveListFile()); },
+                    prompts_, modifierNames_};
     frmAdd = std::make_unique<EditorForm>(std::move(host), Handle());
     frmAdd->EditMode = editMode;
     if (editMode) frmAdd->LoadSlot(binding_.table.EditIndex);
@@ -127,8 +127,9 @@ void MainForm::OnImport() {
     RefreshList();
     ShowMessages(result);
     if (report.fileRead) {
-        ShowText(ImportSummaryText(report, binding_.table, [this](std::uint32_t hotKey) { return ShortcutText(hotKey); }),
-                 ImportSummaryIsWarning(report) ? MessageIcon::Warning : MessageIcon::Information);
+        ShowText(
+            ImportSummaryText(report, binding_.table, [this](std::uint32_t hotKey) { return ShortcutText(hotKey); }),
+            ImportSummaryIsWarning(report) ? MessageIcon::Warning : MessageIcon::Information);
     }
 }
 
@@ -151,8 +152,9 @@ void MainForm::OnAbout() {
 }
 
 void MainForm::OnDonate() {
-    DonateCommand(shell_, reinterpret_cast<WindowHandle>(Handle()),
-                  [this] { return prompts_.Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
+    DonateCommand(
+        shell_, reinterpret_cast<WindowHandle>(Handle()),
+        [this] { return prompts_.Confirm(Handle(), kDonateQuestion, kDonateQuestionCaption); }, title_);
 }
 
 void MainForm::OnWebSite() { OpenWebSite(shell_, reinterpret_cast<WindowHandle>(Handle())); }

@@ -140,9 +140,7 @@ void MainForm::OnListNotify(const NMHDR* header) {
             }
             break;
         }
-        case LVN_COLUMNCLICK:
-            SortByColumn(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem);
-            break;
+        case LVN_COLUMNCLICK: SortByColumn(reinterpret_cast<const NMLISTVIEW*>(header)->iSubItem); break;
     }
 }
 

@@ -21,8 +21,8 @@ struct MainFormServices {
     ShellApi& shell;           // message boxes and web pages
     HotKeyApi& hotKeys;        // key names and the availability probe
     InputApi& input;           // the cursor position of the editor's mouse page
-    MacroRunner& runner;      // its shell requests are owned by the main window
-    MacroBinding& binding;    // the macros, their registrations and the list file
+    MacroRunner& runner;       // its shell requests are owned by the main window
+    MacroBinding& binding;     // the macros, their registrations and the list file
     UiPrompts& prompts;        // the questions put to the user
     const ModifierNames& modifierNames;
 };

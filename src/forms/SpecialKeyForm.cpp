@@ -14,7 +14,7 @@ const int kButtonHeight = 22;
 }  // namespace
 
 SpecialKeyForm::SpecialKeyForm(HWND owner, std::function<void(const std::string&)> addEntry, std::string title,
-                       UiPrompts& prompts)
+                               UiPrompts& prompts)
     : ModalForm(ModalFormArgs{"TfrmAddKey", "Add Key", 270, 259, owner}),
       addEntry_(std::move(addEntry)),
       title_(std::move(title)),

@@ -33,9 +33,7 @@ bool IsHotKeyAvailable(HotKeyApi& api, std::uint32_t hotKey) {
     return available;
 }
 
-HotKeyHook::HotKeyHook(HotKeyApi& api) : api_(api) {
-    window_ = api_.CreateMessageWindow(*this);
-}
+HotKeyHook::HotKeyHook(HotKeyApi& api) : api_(api) { window_ = api_.CreateMessageWindow(*this); }
 
 HotKeyHook::~HotKeyHook() {
     ClearHotKeys();
@@ -99,4 +97,3 @@ void HotKeyHook::WndProc(WindowMessage& message) {
 }
 
 }  // namespace kv
-

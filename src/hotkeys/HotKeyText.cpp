@@ -11,11 +11,10 @@ constexpr unsigned kFirstMultimediaKey = 0xA6;
 constexpr unsigned kLastMultimediaKey = 0xB7;
 
 const char* const kMultimediaKeyNames[] = {
-    "Browser Back",    "Browser Forward",  "Browser Refresh",     "Browser Stop",
-    "Browser Search",  "Browser Favorites", "Browser Start/Home", "Volume Mute",
-    "Volume Down",     "Volume Up",        "Next Track",          "Previous Track",
-    "Stop Media",      "Play/Pause Media", "Start Mail",          "Select Media",
-    "Start Application 1", "Start Application 2",
+    "Browser Back",      "Browser Forward",     "Browser Refresh",     "Browser Stop",     "Browser Search",
+    "Browser Favorites", "Browser Start/Home",  "Volume Mute",         "Volume Down",      "Volume Up",
+    "Next Track",        "Previous Track",      "Stop Media",          "Play/Pause Media", "Start Mail",
+    "Select Media",      "Start Application 1", "Start Application 2",
 };
 
 constexpr unsigned kMapVkToScanCode = 0;
@@ -53,9 +52,7 @@ ModifierNames ReadModifierNames(HotKeyApi& api) {
     return names;
 }
 
-bool IsMultimediaKey(unsigned key) {
-    return key >= kFirstMultimediaKey && key <= kLastMultimediaKey;
-}
+bool IsMultimediaKey(unsigned key) { return key >= kFirstMultimediaKey && key <= kLastMultimediaKey; }
 
 std::string MultimediaKeyName(unsigned key) {
     if (!IsMultimediaKey(key)) return std::string();

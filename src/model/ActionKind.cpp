@@ -10,9 +10,8 @@ struct KindName {
 };
 
 const KindName kKindNames[] = {
-    {kKindRunProgram, "Run Program"},       {kKindOpenUrl, "Open URL"},
-    {kKindScreenCapture, "Screen Capture"}, {kKindKeyEvents, "Key Events"},
-    {kKindMouseEvents, "Mouse Events"},     {kKindWindowActions, "Window Actions"},
+    {kKindRunProgram, "Run Program"},      {kKindOpenUrl, "Open URL"},         {kKindScreenCapture, "Screen Capture"},
+    {kKindKeyEvents, "Key Events"},        {kKindMouseEvents, "Mouse Events"}, {kKindWindowActions, "Window Actions"},
     {kKindMiscellaneous, "Miscellaneous"},
 };
 

@@ -34,8 +34,7 @@ void Append(ListFileResult& into, const ListFileResult& from) {
 // Fills slot MacroCount from line lineIndex of path and registers it. False,
 // with the message, when the record is malformed or does not convert.
 bool AppendRecord(const std::string& line, std::size_t lineIndex, const std::string& path, MacroTable& table,
-                  const RegisterHotKeyFn& registerHotKey, const std::string& malformedText,
-                  ListFileResult& result) {
+                  const RegisterHotKeyFn& registerHotKey, const std::string& malformedText, ListFileResult& result) {
     std::vector<std::string> pieces = ListLinePieces(line);
     if (pieces.size() < kListLinePieces) {
         result.messages.push_back(Plain(malformedText + path + LineOf(lineIndex) + "."));
@@ -131,8 +130,7 @@ bool KeepOriginal(const MacroTable& table, const std::string& listPath, ListFile
         return false;
     }
     result.messages.push_back(
-        Plain("The list file had lines that were not loaded. A copy of the original file was kept as " + backup +
-              "."));
+        Plain("The list file had lines that were not loaded. A copy of the original file was kept as " + backup + "."));
     table.KeepOriginalOnSave = false;
     return true;
 }
@@ -165,8 +163,8 @@ ListFileResult SaveListFile(const MacroTable& table, const std::string& listPath
 }
 
 ListFileResult DeleteMacro(int selectedRow, MacroTable& table, std::vector<std::string>& lineList,
-                                    const std::string& listPath, const std::function<void()>& unregisterAll,
-                                    const RegisterHotKeyFn& registerHotKey) {
+                           const std::string& listPath, const std::function<void()>& unregisterAll,
+                           const RegisterHotKeyFn& registerHotKey) {
     if (selectedRow < 0 || selectedRow >= table.MacroCount) return {};
     if (static_cast<std::size_t>(selectedRow) >= lineList.size()) return {};
     if (!PathExists(listPath)) return {};
@@ -188,7 +186,7 @@ ListFileResult DeleteMacro(int selectedRow, MacroTable& table, std::vector<std::
 }
 
 ListFileResult ImportList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
-                                const std::string& listPath, const RegisterHotKeyFn& registerHotKey) {
+                          const std::string& listPath, const RegisterHotKeyFn& registerHotKey) {
     if (!PathExists(importPath)) return {};
     std::string text, reason;
     if (!ReadWholeFile(importPath, text, reason)) return {false, {CannotOpen(importPath, reason)}};

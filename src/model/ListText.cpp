@@ -17,8 +17,10 @@ std::string OnOneLine(std::string text) {
 std::vector<std::string> CutAtEvery(const std::string& text, char separator) {
     std::vector<std::string> pieces(1);
     for (char c : text) {
-        if (c == separator) pieces.emplace_back();
-        else pieces.back() += c;
+        if (c == separator)
+            pieces.emplace_back();
+        else
+            pieces.back() += c;
     }
     return pieces;
 }

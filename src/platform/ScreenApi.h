@@ -32,9 +32,7 @@ struct Bitmap {
     int RowBytes() const { return (width * bitsPerPixel + 31) / 32 * 4; }
     bool Empty() const { return width <= 0 || height <= 0; }
     const std::uint8_t* Pixels() const { return shared ? shared.get() : bits.data(); }
-    std::size_t PixelBytes() const {
-        return shared ? std::size_t(RowBytes()) * std::size_t(height) : bits.size();
-    }
+    std::size_t PixelBytes() const { return shared ? std::size_t(RowBytes()) * std::size_t(height) : bits.size(); }
 };
 
 struct LocalTime {

@@ -6,8 +6,8 @@
 #include <new>
 
 // jpeglib.h needs size_t and FILE declared before it.
-#include <jpeglib.h>
 #include <jerror.h>
+#include <jpeglib.h>
 
 namespace kv {
 
@@ -18,51 +18,56 @@ void RowToRgb(const Bitmap& bitmap, int y, std::uint8_t* rgb) {
     const std::uint8_t* row = bitmap.Pixels() + std::size_t(bitmap.height - 1 - y) * bitmap.RowBytes();
     const int width = bitmap.width;
     switch (bitmap.bitsPerPixel) {
-    case 32:
-        for (int x = 0; x < width; ++x, row += 4, rgb += 3) {
-            rgb[0] = row[2];
-            rgb[1] = row[1];
-            rgb[2] = row[0];
+        case 32:
+            for (int x = 0; x < width; ++x, row += 4, rgb += 3) {
+                rgb[0] = row[2];
+                rgb[1] = row[1];
+                rgb[2] = row[0];
+            }
+            break;
+        case 24:
+            for (int x = 0; x < width; ++x, row += 3, rgb += 3) {
+                rgb[0] = row[2];
+                rgb[1] = row[1];
+                rgb[2] = row[0];
+            }
+            break;
+        case 16:
+            // 5-5-5: each 5-bit level widened to 8 bits with its top bits repeated.
+            for (int x = 0; x < width; ++x, row += 2, rgb += 3) {
+                const unsigned word = row[0] | row[1] << 8;
+                const unsigned r = word >> 10 & 31, g = word >> 5 & 31, b = word & 31;
+                rgb[0] = std::uint8_t(r << 3 | r >> 2);
+                rgb[1] = std::uint8_t(g << 3 | g >> 2);
+                rgb[2] = std::uint8_t(b << 3 | b >> 2);
+            }
+            break;
+        default: {
+            // Palette bitmaps; an index beyond the palette shows black.
+            const int bpp = bitmap.bitsPerPixel;
+            const unsigned mask = (1u << bpp) - 1;
+            for (int x = 0; x < width; ++x, rgb += 3) {
+                const int bit = x * bpp;
+                const unsigned index = row[bit / 8] >> (8 - bpp - bit % 8) & mask;
+                const std::uint32_t colour = index < bitmap.palette.size() ? bitmap.palette[index] : 0;
+                rgb[0] = std::uint8_t(colour >> 16);
+                rgb[1] = std::uint8_t(colour >> 8);
+                rgb[2] = std::uint8_t(colour);
+            }
+            break;
         }
-        break;
-    case 24:
-        for (int x = 0; x < width; ++x, row += 3, rgb += 3) {
-            rgb[0] = row[2];
-            rgb[1] = row[1];
-            rgb[2] = row[0];
-        }
-        break;
-    case 16:
-        // 5-5-5: each 5-bit level widened to 8 bits with its top bits repeated.
-        for (int x = 0; x < width; ++x, row += 2, rgb += 3) {
-            const unsigned word = row[0] | row[1] << 8;
-            const unsigned r = word >> 10 & 31, g = word >> 5 & 31, b = word & 31;
-            rgb[0] = std::uint8_t(r << 3 | r >> 2);
-            rgb[1] = std::uint8_t(g << 3 | g >> 2);
-            rgb[2] = std::uint8_t(b << 3 | b >> 2);
-        }
-        break;
-    default: {
-        // Palette bitmaps; an index beyond the palette shows black.
-        const int bpp = bitmap.bitsPerPixel;
-        const unsigned mask = (1u << bpp) - 1;
-        for (int x = 0; x < width; ++x, rgb += 3) {
-            const int bit = x * bpp;
-            const unsigned index = row[bit / 8] >> (8 - bpp - bit % 8) & mask;
-            const std::uint32_t colour = index < bitmap.palette.size() ? bitmap.palette[index] : 0;
-            rgb[0] = std::uint8_t(colour >> 16);
-            rgb[1] = std::uint8_t(colour >> 8);
-            rgb[2] = std::uint8_t(colour);
-        }
-        break;
-    }
     }
 }
 
 bool SupportedDepth(int bitsPerPixel) {
     switch (bitsPerPixel) {
-    case 1: case 4: case 8: case 16: case 24: case 32: return true;
-    default: return false;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32: return true;
+        default: return false;
     }
 }
 

@@ -14,15 +14,13 @@
 namespace kv {
 
 const KeyName KeyNameTable[41] = {
-    {"BACKSPACE", 0x08}, {"BKSP", 0x08},       {"BREAK", 0x03},  {"BS", 0x08},    {"CAPSLOCK", 0x14},
-    {"CLEAR", 0x0C},     {"DEL", 0x2E},        {"DELETE", 0x2E}, {"DOWN", 0x28},  {"END", 0x23},
-    {"ENTER", 0x0D},     {"ESC", 0x1B},        {"ESCAPE", 0x1B}, {"F1", 0x70},    {"F10", 0x79},
-    {"F11", 0x7A},       {"F12", 0x7B},        {"F13", 0x7C},    {"F14", 0x7D},   {"F15", 0x7E},
-    {"F16", 0x7F},       {"F2", 0x71},         {"F3", 0x72},     {"F4", 0x73},    {"F5", 0x74},
-    {"F6", 0x75},        {"F7", 0x76},         {"F8", 0x77},     {"F9", 0x78},    {"HELP", 0x2F},
-    {"HOME", 0x24},      {"INS", 0x2D},        {"LEFT", 0x25},   {"NUMLOCK", 0x90}, {"PGDN", 0x22},
-    {"PGUP", 0x21},      {"PRTSC", 0x2A},      {"RIGHT", 0x27},  {"SCROLLLOCK", 0x91}, {"TAB", 0x09},
-    {"UP", 0x26},
+    {"BACKSPACE", 0x08}, {"BKSP", 0x08},   {"BREAK", 0x03},      {"BS", 0x08},      {"CAPSLOCK", 0x14}, {"CLEAR", 0x0C},
+    {"DEL", 0x2E},       {"DELETE", 0x2E}, {"DOWN", 0x28},       {"END", 0x23},     {"ENTER", 0x0D},    {"ESC", 0x1B},
+    {"ESCAPE", 0x1B},    {"F1", 0x70},     {"F10", 0x79},        {"F11", 0x7A},     {"F12", 0x7B},      {"F13", 0x7C},
+    {"F14", 0x7D},       {"F15", 0x7E},    {"F16", 0x7F},        {"F2", 0x71},      {"F3", 0x72},       {"F4", 0x73},
+    {"F5", 0x74},        {"F6", 0x75},     {"F7", 0x76},         {"F8", 0x77},      {"F9", 0x78},       {"HELP", 0x2F},
+    {"HOME", 0x24},      {"INS", 0x2D},    {"LEFT", 0x25},       {"NUMLOCK", 0x90}, {"PGDN", 0x22},     {"PGUP", 0x21},
+    {"PRTSC", 0x2A},     {"RIGHT", 0x27},  {"SCROLLLOCK", 0x91}, {"TAB", 0x09},     {"UP", 0x26},
 };
 
 std::uint8_t LookupKeyName(const std::string& name) {
@@ -52,9 +50,7 @@ constexpr std::uint8_t kVkNumLock = 0x90;
 constexpr std::uint16_t kNoKey = 0xFFFF;
 constexpr size_t kMaxNameLength = 20;
 
-char UpperCase(char c) {
-    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
-}
+char UpperCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
 // The state of one SendKeySequence call.
 class KeySender {
@@ -83,26 +79,36 @@ private:
         size_t at = 0;
         while (at < text.size()) {
             switch (text[at]) {
-            case '+': Hold(shift_); ++at; break;
-            case '^': Hold(ctrl_); ++at; break;
-            case '%': Hold(alt_); ++at; break;
-            case '(': group_ = true; ++at; break;
-            case ')':
-                group_ = false;
-                ReleaseHeldModifiers();
-                ++at;
-                break;
-            case '~':
-                PressKey(kVkReturn, 1, true);
-                ReleaseHeldModifiers();
-                ++at;
-                break;
-            case '{':
-                if (!SendBraceToken(text, at)) return false;
-                break;
-            default:
-                at += TypeCharacter(text, at);
-                break;
+                case '+':
+                    Hold(shift_);
+                    ++at;
+                    break;
+                case '^':
+                    Hold(ctrl_);
+                    ++at;
+                    break;
+                case '%':
+                    Hold(alt_);
+                    ++at;
+                    break;
+                case '(':
+                    group_ = true;
+                    ++at;
+                    break;
+                case ')':
+                    group_ = false;
+                    ReleaseHeldModifiers();
+                    ++at;
+                    break;
+                case '~':
+                    PressKey(kVkReturn, 1, true);
+                    ReleaseHeldModifiers();
+                    ++at;
+                    break;
+                case '{':
+                    if (!SendBraceToken(text, at)) return false;
+                    break;
+                default: at += TypeCharacter(text, at); break;
             }
         }
         // A group left open ends with the text: nothing stays held.
@@ -245,9 +251,7 @@ private:
         }
     }
 
-    void ReleaseModifier(std::uint8_t virtualKey) {
-        PostKeyEvent(virtualKey, ScanCodeOf(virtualKey), kKeyEventKeyUp);
-    }
+    void ReleaseModifier(std::uint8_t virtualKey) { PostKeyEvent(virtualKey, ScanCodeOf(virtualKey), kKeyEventKeyUp); }
 
     void ReleaseHeldModifiers() {
         if (group_) return;
@@ -308,9 +312,7 @@ struct KeyMacroHeader {
     size_t firstItem = 0;
 };
 
-bool IsRepeatMode(const std::string& field) {
-    return field == "Once" || field == "Repeat";
-}
+bool IsRepeatMode(const std::string& field) { return field == "Once" || field == "Repeat"; }
 
 // False when the payload holds no key items.
 bool ReadKeyHeader(const std::vector<std::string>& fields, KeyMacroHeader& header) {
@@ -343,8 +345,7 @@ bool SendKeySequence(InputContext& context, const std::string& text, bool wait) 
 
 void WaitForModifierRelease(InputContext& context) {
     const std::uint32_t start = context.loop.TickCount();
-    while (ModifierKeyHeld(context) &&
-           context.loop.TickCount() - start < std::uint32_t(kModifierReleaseTimeoutMs)) {
+    while (ModifierKeyHeld(context) && context.loop.TickCount() - start < std::uint32_t(kModifierReleaseTimeoutMs)) {
         // The keyboard watch's report of the release is a message: the wait
         // ends with it.
         context.loop.ProcessMessages();
@@ -365,8 +366,7 @@ void PlayKeyEvents(InputContext& context, const std::string& ActionData) {
             return;
         }
         if (!context.input.ActivateWindowByTitle(header.windowName)) {
-            context.shell.ShowMessage("Window \"" + header.windowName + "\" not found.", "SendKeys",
-                                     MessageIcon::None);
+            context.shell.ShowMessage("Window \"" + header.windowName + "\" not found.", "SendKeys", MessageIcon::None);
             return;
         }
     }

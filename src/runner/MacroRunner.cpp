@@ -7,10 +7,10 @@
 #include "model/ActionKind.h"
 #include "model/Convert.h"
 #include "model/Split.h"
+#include "runner/KeyEvents.h"
 #include "runner/MouseEvents.h"
 #include "runner/ScreenCapture.h"
 #include "runner/SystemActions.h"
-#include "runner/KeyEvents.h"
 
 namespace kv {
 
@@ -56,8 +56,8 @@ bool MacroRunner::IsRunning(std::uint32_t UniqueID) const {
     return std::find(running_.begin(), running_.end(), UniqueID) != running_.end();
 }
 
-void MacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uint32_t HotKey,
-                            std::uint32_t UniqueID, const std::string& ActionData, const std::string& Description) {
+void MacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uint32_t HotKey, std::uint32_t UniqueID,
+                           const std::string& ActionData, const std::string& Description) {
     if (!Enabled) return;
     const std::uint32_t now = platform_.loop.TickCount();
     // IsRepeat first: a repeat that arrives while the macro plays counts as
@@ -103,13 +103,20 @@ void MacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uin
 }
 
 void MacroRunner::Play(const std::string& kind, const std::string& payload) {
-    if (kind == kKindRunProgram) PlayRunProgram(payload);
-    else if (kind == kKindOpenUrl) PlayOpenUrl(payload);
-    else if (kind == kKindScreenCapture) PlayScreenCapture(payload);
-    else if (kind == kKindKeyEvents) PlayKeyEvents(payload);
-    else if (kind == kKindMouseEvents) PlayMouseEvents(payload);
-    else if (kind == kKindWindowActions) PlayWindowAction(payload);
-    else if (kind == kKindMiscellaneous) PlayMisc(payload);
+    if (kind == kKindRunProgram)
+        PlayRunProgram(payload);
+    else if (kind == kKindOpenUrl)
+        PlayOpenUrl(payload);
+    else if (kind == kKindScreenCapture)
+        PlayScreenCapture(payload);
+    else if (kind == kKindKeyEvents)
+        PlayKeyEvents(payload);
+    else if (kind == kKindMouseEvents)
+        PlayMouseEvents(payload);
+    else if (kind == kKindWindowActions)
+        PlayWindowAction(payload);
+    else if (kind == kKindMiscellaneous)
+        PlayMisc(payload);
 }
 
 void MacroRunner::ShellOpenEach(const std::string& ActionData) {
@@ -122,7 +129,9 @@ void MacroRunner::PlayRunProgram(const std::string& ActionData) { ShellOpenEach(
 
 void MacroRunner::PlayOpenUrl(const std::string& ActionData) { ShellOpenEach(ActionData); }
 
-void MacroRunner::PlayScreenCapture(const std::string& ActionData) { kv::PlayScreenCapture(platform_.screen, ActionData); }
+void MacroRunner::PlayScreenCapture(const std::string& ActionData) {
+    kv::PlayScreenCapture(platform_.screen, ActionData);
+}
 
 void MacroRunner::PlayKeyEvents(const std::string& ActionData) {
     InputContext context = PlayerContext();

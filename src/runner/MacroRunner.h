@@ -15,9 +15,9 @@
 #include "platform/ShellApi.h"
 #include "platform/SystemApi.h"
 #include "platform/TopLevelWindowsApi.h"
-#include "runner/WindowActions.h"
 #include "runner/HeldShortcuts.h"
 #include "runner/Playback.h"
+#include "runner/WindowActions.h"
 
 namespace kv {
 
@@ -84,7 +84,7 @@ private:
 
     RunnerPlatform platform_;
     std::string appTitle_;
-    WindowActions windowActions_;  // remembers what "Minimize all Windows" took down
+    WindowActions windowActions_;         // remembers what "Minimize all Windows" took down
     std::vector<std::uint32_t> running_;  // identifiers of the macros now running, outermost first
     std::vector<std::string> playing_;    // descriptions of the key and mouse macros now playing
     PlaybackControl playback_;

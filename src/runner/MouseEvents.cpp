@@ -13,25 +13,17 @@ namespace kv {
 
 namespace {
 
-bool Contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
-}
+bool Contains(const std::string& text, const char* part) { return text.find(part) != std::string::npos; }
 
-bool IsPositionItem(const std::string& item) {
-    return Contains(item, "X:") && Contains(item, "Y:");
-}
+bool IsPositionItem(const std::string& item) { return Contains(item, "X:") && Contains(item, "Y:"); }
 
-bool IsClickItem(const std::string& item) {
-    return Contains(item, "BUTTON") || Contains(item, "CLICK");
-}
+bool IsClickItem(const std::string& item) { return Contains(item, "BUTTON") || Contains(item, "CLICK"); }
 
 bool IsMouseItem(const std::string& field) {
     return parseDelay(field) != 0 || IsPositionItem(field) || IsClickItem(field);
 }
 
-int StepToward(int from, int to) {
-    return from < to ? from + 1 : from > to ? from - 1 : from;
-}
+int StepToward(int from, int to) { return from < to ? from + 1 : from > to ? from - 1 : from; }
 
 // A stop comes before a press, never between it and its release.
 void Click(InputContext& context, std::uint32_t downFlags, std::uint32_t upFlags, std::uint32_t data = 0) {
@@ -89,9 +81,7 @@ Point GetMouseCoorFromStr(const std::string& item) {
     return point;
 }
 
-void MouseEvent(InputContext& context, Point point) {
-    EmulateMouseMove(context, point);
-}
+void MouseEvent(InputContext& context, Point point) { EmulateMouseMove(context, point); }
 
 void EmulateMouseMove(InputContext& context, Point target) {
     Point current = context.input.GetCursorPos();

@@ -14,8 +14,7 @@ namespace kv {
 namespace {
 
 const std::string& Field(const std::vector<std::string>& fields, std::size_t index) {
-    if (index >= fields.size())
-        throw CaptureError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index >= fields.size()) throw CaptureError("List index out of bounds (" + std::to_string(index) + ")");
     return fields[index];
 }
 
@@ -33,9 +32,7 @@ std::string DateTimeStr(const LocalTime& t) {
     return text;
 }
 
-std::string CaptureFilePath(const std::string& folder, const std::string& fileName) {
-    return folder + "\\" + fileName;
-}
+std::string CaptureFilePath(const std::string& folder, const std::string& fileName) { return folder + "\\" + fileName; }
 
 bool ScreenShot(ScreenApi& screen, int x, int y, int width, int height, Bitmap& bitmap) {
     if (width <= 0 || height <= 0) return false;

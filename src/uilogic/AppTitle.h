@@ -25,9 +25,7 @@ inline std::string ApplicationTitle(const std::string& exePath) {
 // The tray icon's tooltip holds at most 63 characters and a terminating zero.
 constexpr size_t kTrayTipMaxLength = 63;
 
-inline std::string TrayTip(const std::string& title) {
-    return title.substr(0, kTrayTipMaxLength);
-}
+inline std::string TrayTip(const std::string& title) { return title.substr(0, kTrayTipMaxLength); }
 
 // The tip while a macro plays: title: playing "description" (Esc stops). A
 // long description is shortened with "..." so that the whole tip fits; line
@@ -39,7 +37,8 @@ inline std::string PlayingTrayTip(const std::string& title, const std::string& d
     for (char& c : text) {
         if (c == '\r' || c == '\n' || c == '\t') c = ' ';
     }
-    const size_t room = kTrayTipMaxLength > head.size() + tail.size() ? kTrayTipMaxLength - head.size() - tail.size() : 0;
+    const size_t room =
+        kTrayTipMaxLength > head.size() + tail.size() ? kTrayTipMaxLength - head.size() - tail.size() : 0;
     if (text.size() > room) text = room > 3 ? text.substr(0, room - 3) + "..." : std::string();
     return TrayTip(head + text + tail);
 }

@@ -7,9 +7,8 @@ namespace kv {
 namespace {
 
 auto Tied(const EditorPages& p) {
-    return std::tie(p.lsbRunList, p.lsbURLs, p.txSSPath, p.cbFormat, p.cbWinType, p.txWindowName, p.cbRepeat,
-                    p.txTimes, p.lsbKeys, p.cbMRepeat, p.txMTimes, p.lsbMouse, p.cbWindowSettings, p.cbMisc,
-                    p.cbConfirm);
+    return std::tie(p.lsbRunList, p.lsbURLs, p.txSSPath, p.cbFormat, p.cbWinType, p.txWindowName, p.cbRepeat, p.txTimes,
+                    p.lsbKeys, p.cbMRepeat, p.txMTimes, p.lsbMouse, p.cbWindowSettings, p.cbMisc, p.cbConfirm);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #include "uilogic/EditorCommit.h"
 
-#include "hotkeys/HotKeyText.h"
 #include "hotkeys/HotKeyHook.h"
+#include "hotkeys/HotKeyText.h"
 #include "uilogic/EditorChecks.h"
 #include "uilogic/ShortcutConflicts.h"
 #include "uilogic/ShortcutPicker.h"
@@ -68,7 +68,7 @@ CommitOutcome CommitMacro(const CommitRequest& request, MacroBinding& binding, H
 
     if (ownsOld) binding.hotKeyHook.RemoveHotKey(oldHotKey);
     outcome.slot = binding.StoreMacro(request.hotKey, KindOfPage(request.page),
-                                        PagePayload(request.pages, request.page), description, request.editMode);
+                                      PagePayload(request.pages, request.page), description, request.editMode);
     outcome.stored = outcome.slot >= 0;
     return outcome;
 }

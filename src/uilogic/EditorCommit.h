@@ -19,7 +19,7 @@ struct Notice {
 };
 
 struct CommitRequest {
-    bool editMode = false;    // changing the slot at the table's EditIndex
+    bool editMode = false;     // changing the slot at the table's EditIndex
     std::uint32_t hotKey = 0;  // GetSelectedHotKey: 0 when no key is chosen
     int page = pgRunProgram;   // the page shown, whose builder makes the payload
     EditorPages pages;

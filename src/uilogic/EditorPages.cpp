@@ -6,8 +6,8 @@
 namespace kv {
 
 const EditorCategory kEditorCategories[kEditorPageCount] = {
-    {"Run Program", kKindRunProgram},       {"Open Url", kKindOpenUrl},         {"Screen Capture", kKindScreenCapture},
-    {"Key Events", kKindKeyEvents},         {"Mouse Events", kKindMouseEvents}, {"Window Actions", kKindWindowActions},
+    {"Run Program", kKindRunProgram},      {"Open Url", kKindOpenUrl},         {"Screen Capture", kKindScreenCapture},
+    {"Key Events", kKindKeyEvents},        {"Mouse Events", kKindMouseEvents}, {"Window Actions", kKindWindowActions},
     {"Miscellaneous", kKindMiscellaneous},
 };
 
@@ -111,22 +111,14 @@ void LoadMouseEvents(EditorPages& pages, const std::vector<std::string>& f) {
 void LoadPagePayload(EditorPages& pages, int page, const std::string& payload) {
     const std::vector<std::string> f = PayloadFields(payload);
     switch (page) {
-        case pgRunProgram:
-            pages.lsbRunList = f;
-            break;
-        case pgOpenUrl:
-            pages.lsbURLs = f;
-            break;
+        case pgRunProgram: pages.lsbRunList = f; break;
+        case pgOpenUrl: pages.lsbURLs = f; break;
         case pgScreenCapture:
             if (Has(f, 0)) pages.txSSPath = f[0];
             if (Has(f, 1)) pages.cbFormat = f[1] == kBitmap ? kBitmap : kJpeg;
             break;
-        case pgKeyEvents:
-            LoadKeyEvents(pages, f);
-            break;
-        case pgMouseEvents:
-            LoadMouseEvents(pages, f);
-            break;
+        case pgKeyEvents: LoadKeyEvents(pages, f); break;
+        case pgMouseEvents: LoadMouseEvents(pages, f); break;
         case pgWindowActions:
             if (Has(f, 0)) ChooseIfListed(pages.cbWindowSettings, kWindowActionEntries, f[0]);
             break;

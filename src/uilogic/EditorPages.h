@@ -112,8 +112,8 @@ bool MouseCountEnabled(const EditorPages& pages);
 bool WindowNameEnabled(const EditorPages& pages);
 
 // The choices of the key and mouse pages, as their handlers change them.
-void ChooseWinType(EditorPages& pages, const std::string& choice);   // cbWinTypeChange
-void ChooseRepeat(EditorPages& pages, const std::string& choice);    // cbRepeatChange
-void ChooseMRepeat(EditorPages& pages, const std::string& choice);   // cbMRepeatChange
+void ChooseWinType(EditorPages& pages, const std::string& choice);  // cbWinTypeChange
+void ChooseRepeat(EditorPages& pages, const std::string& choice);   // cbRepeatChange
+void ChooseMRepeat(EditorPages& pages, const std::string& choice);  // cbMRepeatChange
 
 }  // namespace kv

@@ -58,8 +58,8 @@ std::string RefusedAtLoadText(const std::vector<int>& refusedSlots, const MacroT
 
 std::string StaysOffText(const MacroTable& table, int slot, const std::string& shortcutText) {
     const MacroSlot& macro = table.Macros[static_cast<std::size_t>(slot)];
-    return "The macro \"" + macro.Description + "\" stays off: " +
-           ConflictText(shortcutText, macro.HotKey, table, slot);
+    return "The macro \"" + macro.Description +
+           "\" stays off: " + ConflictText(shortcutText, macro.HotKey, table, slot);
 }
 
 }  // namespace kv

@@ -39,14 +39,37 @@ bool DelayEntry(const std::string& answer, std::string& entry) {
 }
 
 const PickerKey kPickerKeys[kPickerKeyCount] = {
-    {"F1", "{F1}"},         {"F2", "{F2}"},       {"F3", "{F3}"},       {"F4", "{F4}"},
-    {"F5", "{F5}"},         {"F6", "{F6}"},       {"F7", "{F7}"},       {"F8", "{F8}"},
-    {"F9", "{F9}"},         {"F10", "{F10}"},     {"F11", "{F11}"},     {"F12", "{F12}"},
-    {"ESC", "{ESC}"},       {"BKSP", "{BKSP}"},   {"ENTER", "{ENTER}"}, {"HOME", "{HOME}"},
-    {"END", "{END}"},       {"INSERT", "{INS}"},  {"PGUP", "{PGUP}"},   {"PGDN", "{PGDN}"},
-    {"PRTSC", "{PRTSC}"},   {"BREAK", "{BREAK}"}, {"TAB", "{TAB}"},     {"NUMLOCK", "{NUMLOCK}"},
-    {"SLOCK", "{SCROLLLOCK}"}, {"CAPSL.", "{CAPSLOCK}"}, {"LEFT", "{LEFT}"}, {"RIGHT", "{RIGHT}"},
-    {"UP", "{UP}"},         {"DOWN", "{DOWN}"},   {"DEL", "{DEL}"},
+    {"F1", "{F1}"},
+    {"F2", "{F2}"},
+    {"F3", "{F3}"},
+    {"F4", "{F4}"},
+    {"F5", "{F5}"},
+    {"F6", "{F6}"},
+    {"F7", "{F7}"},
+    {"F8", "{F8}"},
+    {"F9", "{F9}"},
+    {"F10", "{F10}"},
+    {"F11", "{F11}"},
+    {"F12", "{F12}"},
+    {"ESC", "{ESC}"},
+    {"BKSP", "{BKSP}"},
+    {"ENTER", "{ENTER}"},
+    {"HOME", "{HOME}"},
+    {"END", "{END}"},
+    {"INSERT", "{INS}"},
+    {"PGUP", "{PGUP}"},
+    {"PGDN", "{PGDN}"},
+    {"PRTSC", "{PRTSC}"},
+    {"BREAK", "{BREAK}"},
+    {"TAB", "{TAB}"},
+    {"NUMLOCK", "{NUMLOCK}"},
+    {"SLOCK", "{SCROLLLOCK}"},
+    {"CAPSL.", "{CAPSLOCK}"},
+    {"LEFT", "{LEFT}"},
+    {"RIGHT", "{RIGHT}"},
+    {"UP", "{UP}"},
+    {"DOWN", "{DOWN}"},
+    {"DEL", "{DEL}"},
 };
 
 std::string AppendPickerToken(const std::string& text, int index) {
@@ -56,8 +79,7 @@ std::string AppendPickerToken(const std::string& text, int index) {
 
 std::string CoordinateEntry(const std::string& x, const std::string& y) { return "{X:" + x + ",Y:" + y + "}"; }
 
-const std::vector<std::string> kMouseButtonEntries = {"Double Click", "Left Button ", "Right Button",
-                                                      "Middle Button"};
+const std::vector<std::string> kMouseButtonEntries = {"Double Click", "Left Button ", "Right Button", "Middle Button"};
 
 std::string MouseButtonEntry(const std::string& choice) {
     static const char* const tokens[] = {"{DBLCLICK}", "{LBUTTON}", "{RBUTTON}", "{MBUTTON}"};

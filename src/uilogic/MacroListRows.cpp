@@ -47,7 +47,8 @@ int Compare(const MacroRow& a, const MacroRow& b, int column) {
 
 }  // namespace
 
-std::vector<MacroRow> MacroRows(const MacroTable& table, const std::function<std::string(std::uint32_t)>& shortcutText) {
+std::vector<MacroRow> MacroRows(const MacroTable& table,
+                                const std::function<std::string(std::uint32_t)>& shortcutText) {
     std::vector<MacroRow> rows;
     rows.reserve(static_cast<std::size_t>(table.MacroCount));
     for (int i = 0; i < table.MacroCount; ++i) {

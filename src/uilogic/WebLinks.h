@@ -31,7 +31,6 @@ void OpenDonationPage(ShellApi& shell, WindowHandle owner);
 // The main window's Donate command: asks the question (confirm answers true
 // for Yes); on Yes opens the donation page and shows "Thank you." in a plain
 // box captioned with the application title.
-void DonateCommand(ShellApi& shell, WindowHandle owner, const std::function<bool()>& confirm,
-                   const std::string& title);
+void DonateCommand(ShellApi& shell, WindowHandle owner, const std::function<bool()>& confirm, const std::string& title);
 
 }  // namespace kv

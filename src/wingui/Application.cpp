@@ -16,8 +16,8 @@ void Application::Create(const std::string& title, HICON bigIcon, HICON smallIco
     title_ = title;
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
-    Window::Create(0, kApplicationClass, title.c_str(), WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                   x, y, 0, 0, nullptr);
+    Window::Create(0, kApplicationClass, title.c_str(),
+                   WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0, nullptr);
     SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
     SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
 }
@@ -43,12 +43,8 @@ LRESULT Application::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_SYSCOMMAND:
             switch (wParam & 0xFFF0) {
-                case SC_MINIMIZE:
-                    Minimize();
-                    return 0;
-                case SC_RESTORE:
-                    Restore();
-                    return 0;
+                case SC_MINIMIZE: Minimize(); return 0;
+                case SC_RESTORE: Restore(); return 0;
                 case SC_CLOSE:
                     // Closing the taskbar button closes the main window.
                     if (mainForm_) PostMessageA(mainForm_, WM_CLOSE, 0, 0);

@@ -48,7 +48,7 @@ bool ChildControl::Visible() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE)
 void ChildControl::SetVisible(bool visible) { ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE); }
 
 void ChildControl::CreateChild(const ControlSite& site, const char* className, const char* text, DWORD style,
-                           DWORD exStyle, int id, int left, int top, int width, int height) {
+                               DWORD exStyle, int id, int left, int top, int width, int height) {
     const RECT r = site.Scaled(left, top, width, height);
     hwnd_ = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, r.left, r.top, r.right - r.left,
                             r.bottom - r.top, site.parent, reinterpret_cast<HMENU>(INT_PTR(id)),
@@ -56,8 +56,8 @@ void ChildControl::CreateChild(const ControlSite& site, const char* className, c
     SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(site.font), FALSE);
 }
 
-void LabelControl::Create(const ControlSite& site, const char* text, int left, int top, int width, int height, DWORD style,
-                    int id) {
+void LabelControl::Create(const ControlSite& site, const char* text, int left, int top, int width, int height,
+                          DWORD style, int id) {
     // An "&" marks the accelerator that moves to the control after the label.
     const DWORD prefix = std::string(text).find('&') == std::string::npos ? SS_NOPREFIX : 0;
     CreateChild(site, "STATIC", text, prefix | style, 0, id, left, top, width, height);
@@ -69,7 +69,7 @@ void GroupBoxControl::Create(const ControlSite& site, const char* text, int left
 }
 
 void ButtonControl::Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height,
-                     bool isDefault) {
+                           bool isDefault) {
     CreateChild(site, "BUTTON", text, WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, id, left, top,
                 width, height);
 }
@@ -78,7 +78,8 @@ void ButtonControl::Click() {
     SendMessageA(GetParent(hwnd_), WM_COMMAND, MAKEWPARAM(Id(), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd_));
 }
 
-void CheckBoxControl::Create(const ControlSite& site, int id, const char* text, int left, int top, int width, int height) {
+void CheckBoxControl::Create(const ControlSite& site, int id, const char* text, int left, int top, int width,
+                             int height) {
     CreateChild(site, "BUTTON", text, WS_TABSTOP | BS_AUTOCHECKBOX, 0, id, left, top, width, height);
 }
 
@@ -89,9 +90,9 @@ void CheckBoxControl::SetChecked(bool checked) {
 }
 
 void EditControl::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,
-                   DWORD style) {
-    CreateChild(site, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0) | style,
-                WS_EX_CLIENTEDGE, id, left, top, width, height);
+                         DWORD style) {
+    CreateChild(site, "EDIT", "", WS_TABSTOP | ES_AUTOHSCROLL | (readOnly ? ES_READONLY : 0) | style, WS_EX_CLIENTEDGE,
+                id, left, top, width, height);
 }
 
 void EditControl::AcceptDigitsOnly() { SetWindowSubclass(hwnd_, DigitsOnlyProc, kDigitsOnlySubclass, 0); }
@@ -114,9 +115,7 @@ LRESULT CALLBACK IgnoreEscapeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_CHAR:
             if (wParam == VK_ESCAPE) return 0;
             break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(hwnd, IgnoreEscapeProc, kIgnoreEscapeSubclass);
-            break;
+        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, IgnoreEscapeProc, kIgnoreEscapeSubclass); break;
     }
     return DefSubclassProc(hwnd, msg, wParam, lParam);
 }
@@ -128,7 +127,7 @@ void MemoControl::IgnoreEscape() { SetWindowSubclass(hwnd_, IgnoreEscapeProc, kI
 bool EditControl::ReadOnly() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
 void MemoControl::Create(const ControlSite& site, int id, int left, int top, int width, int height, bool readOnly,
-                   bool scrollBar) {
+                         bool scrollBar) {
     CreateChild(site, "EDIT", "",
                 WS_TABSTOP | (scrollBar ? WS_VSCROLL : 0) | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN |
                     (readOnly ? ES_READONLY : 0),
@@ -189,8 +188,8 @@ bool ComboBoxControl::Choose(const std::string& text) {
 }
 
 void ListBoxControl::Create(const ControlSite& site, int id, int left, int top, int width, int height) {
-    CreateChild(site, "LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE,
-                id, left, top, width, height);
+    CreateChild(site, "LISTBOX", "", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE, id,
+                left, top, width, height);
 }
 
 std::vector<std::string> ListBoxControl::Items() const {
@@ -227,16 +226,16 @@ void ListBoxControl::SetItemIndex(int index) { SendMessageA(hwnd_, LB_SETCURSEL,
 
 // ---------------------------------------------------------------- flat button
 
-void TFlatButton::Create(const ControlSite& site, int id, const char* caption, int left, int top, int width,
-                         int height, HIMAGELIST images, int image) {
+void TFlatButton::Create(const ControlSite& site, int id, const char* caption, int left, int top, int width, int height,
+                         HIMAGELIST images, int image) {
     CreateButton(kFlatButtonClass, LoadCursor(nullptr, IDC_ARROW), site.parent, id,
                  site.Scaled(left, top, width, height), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                  Look{caption, site.font, images, image});
 }
 
 HWND CreateHintWindow(HWND form) {
-    return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0,
-                           0, form, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
+                           form, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
 }  // namespace kv

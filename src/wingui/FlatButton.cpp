@@ -42,8 +42,9 @@ void FlatButton::CreateButton(const char* className, HCURSOR cursor, HWND parent
     font_ = look.font;
     images_ = look.images;
     image_ = look.image;
-    Window::Create(0, className, caption_.c_str(), style | WS_TABSTOP, bounds.left, bounds.top, bounds.right - bounds.left,
-                   bounds.bottom - bounds.top, parent, reinterpret_cast<HMENU>(INT_PTR(id)));
+    Window::Create(0, className, caption_.c_str(), style | WS_TABSTOP, bounds.left, bounds.top,
+                   bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
+                   reinterpret_cast<HMENU>(INT_PTR(id)));
 }
 
 void FlatButton::Click() {
@@ -82,18 +83,14 @@ LRESULT FlatButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             EndPaint(Handle(), &ps);
             return 0;
         }
-        case WM_PRINTCLIENT:
-            Paint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;  // Paint fills the whole face
+        case WM_PRINTCLIENT: Paint(reinterpret_cast<HDC>(wParam)); return 0;
+        case WM_ERASEBKGND: return 1;  // Paint fills the whole face
         case WM_SETFONT:
             // The form's font after a change of dpi.
             font_ = reinterpret_cast<HFONT>(wParam);
             if (LOWORD(lParam)) InvalidateRect(Handle(), nullptr, TRUE);
             return 0;
-        case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(font_);
+        case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
         case WM_SETTEXT: {
             // The caption follows the window text (the modal form takes the
             // accelerator's "&" out and puts it back).
@@ -103,9 +100,7 @@ LRESULT FlatButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return result;
         }
         case WM_ENABLE:
-        case WM_SETFOCUS:
-            InvalidateRect(Handle(), nullptr, TRUE);
-            return 0;
+        case WM_SETFOCUS: InvalidateRect(Handle(), nullptr, TRUE); return 0;
         case WM_KILLFOCUS:
             spaceDown_ = false;
             InvalidateRect(Handle(), nullptr, TRUE);
@@ -139,12 +134,8 @@ LRESULT FlatButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 Click();
             }
             return 0;
-        case BM_CLICK:
-            Click();
-            return 0;
-        case WM_MOUSEMOVE:
-            SetHot(Contains(lParam));
-            return 0;
+        case BM_CLICK: Click(); return 0;
+        case WM_MOUSEMOVE: SetHot(Contains(lParam)); return 0;
         case WM_MOUSELEAVE:
             hot_ = true;  // SetHot only acts on a change
             SetHot(false);

@@ -59,8 +59,8 @@ private:
     HFONT font_ = nullptr;
     HIMAGELIST images_ = nullptr;
     int image_ = -1;
-    bool hot_ = false;      // the mouse is over the button
-    bool pressed_ = false;  // the left button went down on it and is held
+    bool hot_ = false;        // the mouse is over the button
+    bool pressed_ = false;    // the left button went down on it and is held
     bool spaceDown_ = false;  // Space went down while it had the focus
 };
 

@@ -3,7 +3,7 @@
 namespace kv {
 
 InputBoxWindow::InputBoxWindow(HWND owner, const std::string& caption, const std::string& prompt,
-                     const std::string& defaultText)
+                               const std::string& defaultText)
     : ModalForm(ModalFormArgs{"TInputBox", caption.c_str(), 300, 96, owner}),
       defaultText_(defaultText),
       result_(defaultText) {

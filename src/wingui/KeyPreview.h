@@ -24,8 +24,7 @@ public:
     void KeyDown(WORD key) const;
 
 private:
-    static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                      DWORD_PTR self);
+    static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     void Detach();
 
     std::function<void(WORD)> onKeyDown_;

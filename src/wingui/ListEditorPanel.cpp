@@ -44,8 +44,7 @@ void ListEditorPanel::CreateButtons(const ControlSite& site) {
     int id = args_.firstButtonId;
     for (const ButtonPlace& b : kButtons) {
         (this->*b.button)
-            .Create(site, id++, b.caption, args_.buttonsLeft, args_.buttonsTop + b.offset, kButtonWidth,
-                    kButtonHeight);
+            .Create(site, id++, b.caption, args_.buttonsLeft, args_.buttonsTop + b.offset, kButtonWidth, kButtonHeight);
     }
 }
 

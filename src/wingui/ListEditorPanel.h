@@ -16,12 +16,12 @@ namespace kv {
 
 struct ListEditorArgs {
     int listId = 0;
-    int firstButtonId = 0;   // the seven buttons take this id and the six after it
-    RECT list = {};          // left, top, right, bottom at 96 dpi
-    int buttonsLeft = 0;     // the column of buttons at 96 dpi
+    int firstButtonId = 0;  // the seven buttons take this id and the six after it
+    RECT list = {};         // left, top, right, bottom at 96 dpi
+    int buttonsLeft = 0;    // the column of buttons at 96 dpi
     int buttonsTop = 0;
-    const char* saveFileName = "";  // offered by Save List
-    std::string title;              // caption of the message boxes
+    const char* saveFileName = "";      // offered by Save List
+    std::string title;                  // caption of the message boxes
     std::string* lastOpened = nullptr;  // the last file loaded, shared by the lists of a form
     UiPrompts* prompts = nullptr;       // the questions and dialogs; required
 };
@@ -49,8 +49,7 @@ public:
     void AddEntry(const std::string& entry);
 
     ListBoxControl list;
-    TFlatButton addDelayButton, removeButton, upButton, downButton, saveListButton, loadListButton,
-        clearListButton;
+    TFlatButton addDelayButton, removeButton, upButton, downButton, saveListButton, loadListButton, clearListButton;
 
 private:
     void Message(const std::string& text, MessageIcon icon);

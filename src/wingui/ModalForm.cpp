@@ -226,11 +226,8 @@ LRESULT ModalForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
                 OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
             }
             return 0;
-        case WM_CLOSE:
-            OnCloseRequest();
-            return 0;
-        case DM_GETDEFID:
-            return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
+        case WM_CLOSE: OnCloseRequest(); return 0;
+        case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
         case WM_NEXTDLGCTL: {
             // Sent by accelerators of labels and by multi-line text boxes
             // on Tab: what a dialog does with it.
@@ -258,11 +255,8 @@ LRESULT ModalForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CHANGEUISTATE:
             ChangeKeyboardCues(LOWORD(wParam), HIWORD(wParam));
             break;  // the platform passes it on to the controls
-        case WM_QUERYUISTATE:
-            return hiddenCues_;
-        case WM_DPICHANGED:
-            ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-            return 0;
+        case WM_QUERYUISTATE: return hiddenCues_;
+        case WM_DPICHANGED: ApplyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam)); return 0;
     }
     return Window::WndProc(msg, wParam, lParam);
 }

@@ -18,8 +18,8 @@
 
 #include "platform/win32/Win32MessageLoop.h"
 #include "wingui/Controls.h"
-#include "wingui/WindowHelpers.h"
 #include "wingui/Window.h"
+#include "wingui/WindowHelpers.h"
 
 namespace kv {
 
@@ -27,7 +27,7 @@ namespace kv {
 struct ModalFormArgs {
     const char* className = "";
     const char* caption = "";
-    int width = 0;   // of the client area at 96 dpi (of the whole window when outerSize)
+    int width = 0;  // of the client area at 96 dpi (of the whole window when outerSize)
     int height = 0;
     HWND owner = nullptr;
     HICON icon = nullptr;

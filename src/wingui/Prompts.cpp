@@ -77,8 +77,7 @@ bool Win32Prompts::ChooseFile(HWND owner, const FileDialogOptions& options, std:
     return ShowFileDialog(owner, options, path);
 }
 
-bool Win32Prompts::ChooseDirectory(HWND owner, const std::string& title, const std::string& root,
-                                   std::string& path) {
+bool Win32Prompts::ChooseDirectory(HWND owner, const std::string& title, const std::string& root, std::string& path) {
     // The chooser with an edit box needs OLE on this thread, for as long as
     // it is open; shell32 is loaded anyway (the tray icon).
     const SystemLibrary ole32("ole32.dll");

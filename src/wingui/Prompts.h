@@ -30,8 +30,7 @@ public:
     virtual bool ChooseFile(HWND owner, const FileDialogOptions& options, std::string& path) = 0;
     // The directory chooser titled title, rooted at root; false when the
     // user cancels, else path is the chosen directory as the chooser gives it.
-    virtual bool ChooseDirectory(HWND owner, const std::string& title, const std::string& root,
-                                 std::string& path) = 0;
+    virtual bool ChooseDirectory(HWND owner, const std::string& title, const std::string& root, std::string& path) = 0;
 };
 
 // The windows of the platform.

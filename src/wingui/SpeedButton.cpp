@@ -46,8 +46,7 @@ void Panel::Create(HWND parent, int id, const RECT& bounds) {
 LRESULT Panel::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_COMMAND:
-        case WM_NOTIFY:
-            return SendMessageA(GetParent(Handle()), msg, wParam, lParam);
+        case WM_NOTIFY: return SendMessageA(GetParent(Handle()), msg, wParam, lParam);
     }
     return Window::WndProc(msg, wParam, lParam);
 }

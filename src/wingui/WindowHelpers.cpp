@@ -2,7 +2,6 @@
 
 #include <vector>
 
-
 namespace kv {
 
 std::string ExePath() {

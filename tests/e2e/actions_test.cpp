@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "forms/MainForm.h"
 #include "keyvane_instance.h"
 #include "macro_message_box.h"
 #include "macro_window.h"
 #include "uilogic/AppTitle.h"
-#include "forms/MainForm.h"
 
 namespace kv::e2e {
 namespace {
@@ -71,9 +71,7 @@ TEST_F(Actions, MinimizeAllTakesDownTheTestsWindowsAndRestoreAllBringsThemBackIn
 
 // ---------------------------------------------------------------- system actions
 
-bool ClipboardHoldsText() {
-    return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
-}
+bool ClipboardHoldsText() { return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT); }
 
 bool PutTextOnTheClipboard(const char* text) {
     if (!OpenClipboard(nullptr)) return false;
@@ -192,7 +190,8 @@ protected:
         const int choiceList = category == 5 ? EditorForm::idWindowActionCombo : EditorForm::idSystemActionCombo;
         EXPECT_TRUE(IsWindowVisible(GetDlgItem(editor, choiceList)));
         Pick(editor, choiceList, choice);
-        SendMessageA(GetDlgItem(editor, EditorForm::idDescription), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(description));
+        SendMessageA(GetDlgItem(editor, EditorForm::idDescription), WM_SETTEXT, 0,
+                     reinterpret_cast<LPARAM>(description));
 
         const HWND add = GetDlgItem(editor, EditorForm::idCommit);
         PostMessageA(editor, WM_COMMAND, MAKEWPARAM(EditorForm::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
@@ -247,8 +246,8 @@ TEST_F(Actions, KeyMacroTypesCharactersWithoutAKeyAndTheCodePointTokenExactly) {
     const std::wstring latin = L"caf\u00e9 \u20ac5 \u2014 ";
     BOOL lossy = FALSE;
     char ansi[64] = {};
-    const int size = WideCharToMultiByte(CP_ACP, 0, latin.c_str(), int(latin.size()), ansi, sizeof ansi - 1,
-                                         nullptr, &lossy);
+    const int size =
+        WideCharToMultiByte(CP_ACP, 0, latin.c_str(), int(latin.size()), ansi, sizeof ansi - 1, nullptr, &lossy);
     ASSERT_GT(size, 0);
     ASSERT_FALSE(lossy) << "the ANSI code page " << GetACP() << " lacks a character of the test";
     ASSERT_NO_FATAL_FAILURE(StartWith(

@@ -2,16 +2,16 @@
 // its window, loads what the format accepts, says where it stopped, and after
 // the next save the original bytes are still there (in the file or its .bak).
 #include <algorithm>
-#include <fstream>
 #include <cstdint>
+#include <fstream>
 #include <string>
 #include <vector>
 
+#include "forms/EditorForm.h"
+#include "forms/MainForm.h"
 #include "keyvane_instance.h"
 #include "macro_message_box.h"
 #include "wingui/TrayIcon.h"
-#include "forms/EditorForm.h"
-#include "forms/MainForm.h"
 
 namespace kv::e2e {
 namespace {
@@ -50,8 +50,8 @@ std::string TwentyMegabytesOfText() {
 struct ListCase {
     const char* name;
     std::string bytes;
-    bool loadsWhole;  // every record loads and no message comes
-    int rows;         // rows expected in the list
+    bool loadsWhole;         // every record loads and no message comes
+    int rows;                // rows expected in the list
     bool rewritten = false;  // the load completed (with a message): the file was rewritten at start
 };
 
@@ -61,8 +61,8 @@ std::vector<ListCase> Cases() {
     for (int i = 0; i < 3; ++i) lfOnly += Bare(i) + "\n";
     mixed = Bare(0) + "\r" + Bare(1) + "\n" + Bare(2) + "\r\n" + Bare(3);
     for (int i = 0; i < 1500; ++i) many += Record(i);
-    const std::string megabyte = ListLine(0, "-1", "OPNURL", 0x6000 | 0x71, "http://example.invalid/" +
-                                          std::string(1u << 20, 'x'), "one long line");
+    const std::string megabyte = ListLine(0, "-1", "OPNURL", 0x6000 | 0x71,
+                                          "http://example.invalid/" + std::string(1u << 20, 'x'), "one long line");
     return {
         {"binary garbage", Garbage(64 * 1024), false, -1},
         {"20 MB of text", TwentyMegabytesOfText(), false, 0},
@@ -71,9 +71,8 @@ std::vector<ListCase> Cases() {
         {"CR only", crOnly, true, 3},
         {"LF only", lfOnly, true, 3},
         {"mixed line ends", mixed, true, 4},
-        {"NUL inside a line", Record(0) + Bare(1).substr(0, 20) + std::string(1, '\0') + Bare(1).substr(20) + "\r\n" +
-                                  Record(2),
-         false, 1},
+        {"NUL inside a line",
+         Record(0) + Bare(1).substr(0, 20) + std::string(1, '\0') + Bare(1).substr(20) + "\r\n" + Record(2), false, 1},
         {"unknown action kind", Record(0) + "0;-1;FUTURE;24700;data;from a newer program@\r\n" + Record(2), false, 3,
          true},
     };
@@ -164,7 +163,8 @@ protected:
         SendMessageA(category, CB_SETCURSEL, 2, 0);  // "Screen Capture"
         SendMessageA(GetParent(category), WM_COMMAND, MAKEWPARAM(EditorForm::idCategoryCombo, CBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(category));
-        PostMessageA(GetParent(add), WM_COMMAND, MAKEWPARAM(EditorForm::idCommit, BN_CLICKED), reinterpret_cast<LPARAM>(add));
+        PostMessageA(GetParent(add), WM_COMMAND, MAKEWPARAM(EditorForm::idCommit, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(add));
         // The save's messages come while the editor is still up.
         auto closed = [&] { return !IsWindow(editor) || !IsWindowVisible(editor); };
         if (!WaitUntil([&] { return closed() || FindDialogOf(keyvane->ProcessId()) != nullptr; })) return false;

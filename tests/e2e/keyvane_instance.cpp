@@ -58,9 +58,7 @@ std::string ReadFileText(const std::string& path) {
     return text.str();
 }
 
-void WriteFileText(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+void WriteFileText(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     const DWORD start = GetTickCount();
@@ -196,9 +194,7 @@ bool KeyvaneProcess::StartAndWaitReady() {
     });
 }
 
-bool KeyvaneProcess::Running() const {
-    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool KeyvaneProcess::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool KeyvaneProcess::Exit(DWORD timeoutMs) {
     if (!Running()) return true;

@@ -1,10 +1,10 @@
 #include "macro_image_files.h"
 
 #include <algorithm>
+#include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <csetjmp>
 
 #include <jpeglib.h>
 
@@ -23,8 +23,8 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     if (ok) {
         bytes.resize(size_t(size.QuadPart));
         DWORD read = 0;
-        ok = bytes.empty() || (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) &&
-                               read == bytes.size());
+        ok = bytes.empty() ||
+             (ReadFile(file, bytes.data(), DWORD(bytes.size()), &read, nullptr) && read == bytes.size());
     }
     CloseHandle(file);
     return ok;
@@ -32,8 +32,8 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
 
 std::string TimeStamp(const SYSTEMTIME& t) {
     char text[32];
-    std::snprintf(text, sizeof text, "%04u.%02u.%02u.%02u%02u%02u.%03u", t.wYear, t.wMonth, t.wDay, t.wHour,
-                  t.wMinute, t.wSecond, t.wMilliseconds);
+    std::snprintf(text, sizeof text, "%04u.%02u.%02u.%02u%02u%02u.%03u", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
+                  t.wSecond, t.wMilliseconds);
     return text;
 }
 
@@ -66,7 +66,7 @@ bool ReadBmp(const std::vector<std::uint8_t>& bytes, BmpFile& out, std::string& 
     if (bytes.size() < 54 || bytes[0] != 'B' || bytes[1] != 'M') return Fail(why, "no BMP file header");
     if (U32(bytes, 2) != bytes.size())
         return Fail(why, "file size field " + std::to_string(U32(bytes, 2)) + " for " + std::to_string(bytes.size()) +
-                     " bytes");
+                             " bytes");
     const std::uint32_t bitsOffset = U32(bytes, 10);
     const std::uint32_t infoSize = U32(bytes, 14);
     const int width = int(U32(bytes, 18));
@@ -164,8 +164,7 @@ void ReadMarkers(const std::vector<std::uint8_t>& b, JpegFile& out) {
 
 bool ReadJpeg(const std::vector<std::uint8_t>& bytes, JpegFile& out, std::string& why) {
     if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) return Fail(why, "no start of image marker");
-    if (bytes[bytes.size() - 2] != 0xFF || bytes[bytes.size() - 1] != 0xD9)
-        return Fail(why, "no end of image marker");
+    if (bytes[bytes.size() - 2] != 0xFF || bytes[bytes.size() - 1] != 0xD9) return Fail(why, "no end of image marker");
     ReadMarkers(bytes, out);
 
     jpeg_decompress_struct info;

@@ -12,11 +12,18 @@ constexpr UINT kBringToFront = WM_APP + 1;
 
 bool IsButtonMessage(UINT msg) {
     switch (msg) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONUP: case WM_LBUTTONDBLCLK:
-        case WM_RBUTTONDOWN: case WM_RBUTTONUP: case WM_RBUTTONDBLCLK:
-        case WM_MBUTTONDOWN: case WM_MBUTTONUP: case WM_MBUTTONDBLCLK:
-        case WM_XBUTTONDOWN: case WM_XBUTTONUP: case WM_XBUTTONDBLCLK:
-            return true;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_MBUTTONDBLCLK:
+        case WM_XBUTTONDOWN:
+        case WM_XBUTTONUP:
+        case WM_XBUTTONDBLCLK: return true;
     }
     return false;
 }
@@ -54,10 +61,9 @@ void TargetWindow::Run(const std::string& title, RECT client) {
     RECT outer = client;
     AdjustWindowRectEx(&outer, style, FALSE, WS_EX_TOPMOST);
     const std::wstring wideTitle(title.begin(), title.end());  // ASCII titles
-    const HWND hwnd =
-        CreateWindowExW(WS_EX_TOPMOST, kClassName, wideTitle.c_str(), style, outer.left, outer.top,
-                        outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
-                        GetModuleHandleW(nullptr), this);
+    const HWND hwnd = CreateWindowExW(WS_EX_TOPMOST, kClassName, wideTitle.c_str(), style, outer.left, outer.top,
+                                      outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), this);
     if (hwnd) {
         ShowWindow(hwnd, SW_SHOW);
         UpdateWindow(hwnd);
@@ -151,9 +157,7 @@ LRESULT TargetWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_DESTROY:
-            PostQuitMessage(0);
-            return 0;
+        case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcW(window_, msg, wParam, lParam);
 }

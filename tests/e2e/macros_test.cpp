@@ -32,9 +32,7 @@ bool AnyModifierDown() {
     return false;
 }
 
-std::string Coordinates(POINT p) {
-    return "{X:" + std::to_string(p.x) + ",Y:" + std::to_string(p.y) + "}";
-}
+std::string Coordinates(POINT p) { return "{X:" + std::to_string(p.x) + ",Y:" + std::to_string(p.y) + "}"; }
 
 class Macros : public KeyvaneTest {
 protected:
@@ -106,7 +104,8 @@ TEST_F(Macros, KeyMacroTypesIntoTheFocusedWindowExactlyAndLeavesNoModifierDown) 
 TEST_F(Macros, CustomWindowMacroBringsItsWindowToTheFrontOrReportsThatItIsMissing) {
     const std::string toTarget = KeyPayload("Custom Window|Keyvane e2e target|Once|0", "to the target");
     const std::string toNowhere = KeyPayload("Custom Window|Keyvane e2e nowhere|Once|0", "lost");
-    ASSERT_NO_FATAL_FAILURE(StartWith(MacroLine("KEYEVN", kKeys[0], toTarget) + MacroLine("KEYEVN", kKeys[1], toNowhere)));
+    ASSERT_NO_FATAL_FAILURE(
+        StartWith(MacroLine("KEYEVN", kKeys[0], toTarget) + MacroLine("KEYEVN", kKeys[1], toNowhere)));
     TargetWindow target(TargetWindow::Content::Edit, "Keyvane e2e target", {80, 80, 480, 280});
     TargetWindow other(TargetWindow::Content::Edit, "Keyvane e2e other", {520, 80, 920, 280});
     ASSERT_TRUE(target.Created() && other.Created());
@@ -136,10 +135,10 @@ TEST_F(Macros, MouseMacroGlidesToEachTargetAndTheWindowGetsTheClicksThere) {
     TargetWindow window(TargetWindow::Content::Clicks, "Keyvane e2e clicks", {200, 150, 700, 550});
     ASSERT_TRUE(window.Created());
     const POINT left = {40, 30}, right = {420, 350}, twice = {250, 200};
-    ASSERT_NO_FATAL_FAILURE(StartWith(MacroLine(
-        "MOUSEE", kKeys[0],
-        "Once|0|" + Coordinates(window.ToScreen(left)) + "|{LBUTTON}|" + Coordinates(window.ToScreen(right)) +
-            "|{RBUTTON}|{DELAY50}|" + Coordinates(window.ToScreen(twice)) + "|{DBLCLICK}")));
+    ASSERT_NO_FATAL_FAILURE(StartWith(MacroLine("MOUSEE", kKeys[0],
+                                                "Once|0|" + Coordinates(window.ToScreen(left)) + "|{LBUTTON}|" +
+                                                    Coordinates(window.ToScreen(right)) + "|{RBUTTON}|{DELAY50}|" +
+                                                    Coordinates(window.ToScreen(twice)) + "|{DBLCLICK}")));
     SetCursorPos(20, 20);
 
     PressShortcut(kKeys[0]);
@@ -148,8 +147,8 @@ TEST_F(Macros, MouseMacroGlidesToEachTargetAndTheWindowGetsTheClicksThere) {
         << "messages: " << window.ButtonMessages().size();
     const std::vector<TargetWindow::ButtonMessage> got = window.ButtonMessages();
     const std::vector<std::pair<UINT, POINT>> expected = {
-        {WM_LBUTTONDOWN, left},  {WM_LBUTTONUP, left},      {WM_RBUTTONDOWN, right}, {WM_RBUTTONUP, right},
-        {WM_LBUTTONDOWN, twice}, {WM_LBUTTONUP, twice},     {WM_LBUTTONDBLCLK, twice}, {WM_LBUTTONUP, twice},
+        {WM_LBUTTONDOWN, left},  {WM_LBUTTONUP, left},  {WM_RBUTTONDOWN, right},   {WM_RBUTTONUP, right},
+        {WM_LBUTTONDOWN, twice}, {WM_LBUTTONUP, twice}, {WM_LBUTTONDBLCLK, twice}, {WM_LBUTTONUP, twice},
     };
     ASSERT_EQ(got.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
@@ -272,13 +271,12 @@ TEST_F(Macros, CaptureMacrosWriteTimeNamedBmpAndJpegFilesOfTheWholeScreen) {
 TEST_F(Macros, CaptureIntoAMissingFolderShowsCannotCreateFileAndTheProgramKeepsRunning) {
     const std::string missing = folder.File("missing");
     const std::string shots = MakeFolder("shots");
-    ASSERT_NO_FATAL_FAILURE(StartWith(MacroLine("SCRCAP", kKeys[0], missing + "|Bitmap") +
-                                      MacroLine("SCRCAP", kKeys[1], shots + "|JPEG")));
+    ASSERT_NO_FATAL_FAILURE(
+        StartWith(MacroLine("SCRCAP", kKeys[0], missing + "|Bitmap") + MacroLine("SCRCAP", kKeys[1], shots + "|JPEG")));
 
     PressShortcut(kKeys[0]);
     HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (box = FindDialogOf(keyvane->ProcessId())) != nullptr; }))
-        << "no error box";
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindDialogOf(keyvane->ProcessId())) != nullptr; })) << "no error box";
     // The application title, made from the file name keyvane.exe.
     EXPECT_EQ(WindowText(box), ApplicationTitle(folder.Keyvane()));
     const std::string text = MessageBoxText(box);

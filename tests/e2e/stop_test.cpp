@@ -4,9 +4,9 @@
 // shortcut running its macro once.
 #include <string>
 
+#include "forms/MainForm.h"
 #include "keyvane_instance.h"
 #include "macro_window.h"
-#include "forms/MainForm.h"
 #include "xdotool.h"
 
 namespace kv::e2e {
@@ -62,9 +62,7 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return target.Text().size() >= 50; })) << "typing did not start";
     }
 
-    void SendCommand(UINT command) {
-        PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(command, 0), 0);
-    }
+    void SendCommand(UINT command) { PostMessageA(keyvane->MainWindow(), WM_COMMAND, MAKEWPARAM(command, 0), 0); }
 
     void ExpectStopped(TargetWindow& target) {
         ASSERT_TRUE(Settles([&] { return target.Text().size(); })) << "typing went on";
@@ -74,8 +72,8 @@ protected:
 
     std::string List() const {
         return ListLine(0, "-1", "KEYEVN", kKeyShortcut, kLongTyping, "long typing") +
-               ListLine(0, "-1", "MOUSEE", kMouseShortcut,
-                        "Repeat until|1000|{X:150,Y:150}|{X:600,Y:500}|{LBUTTON}", "long gliding");
+               ListLine(0, "-1", "MOUSEE", kMouseShortcut, "Repeat until|1000|{X:150,Y:150}|{X:600,Y:500}|{LBUTTON}",
+                        "long gliding");
     }
 };
 

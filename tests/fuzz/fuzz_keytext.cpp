@@ -13,8 +13,8 @@
 #include "platform/ShellApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
-#include "runner/MouseEvents.h"
 #include "runner/KeyEvents.h"
+#include "runner/MouseEvents.h"
 
 namespace {
 
@@ -75,8 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         try {
             const bool done = kv::SendKeySequence(p.context, text, (size & 1) != 0);
             Check(!done || !text.empty());
-        } catch (const kv::ConvertError&) {
-        }
+        } catch (const kv::ConvertError&) {}
         p.CheckNothingHeld();
     }
 
@@ -84,20 +83,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Platform p;
         try {
             kv::PlayKeyEvents(p.context, text);
-        } catch (const kv::ConvertError&) {
-        }
+        } catch (const kv::ConvertError&) {}
         p.CheckNothingHeld();
 
         try {
             kv::PlayMouseEvents(p.context, text);
-        } catch (const kv::ConvertError&) {
-        }
+        } catch (const kv::ConvertError&) {}
         p.CheckCursorOnScreen();
     }
 
     try {
         kv::GetMouseCoorFromStr(text);
-    } catch (const kv::ConvertError&) {
-    }
+    } catch (const kv::ConvertError&) {}
     return 0;
 }

@@ -39,10 +39,10 @@ public:
             return RegisterClassW(&wc) != 0;
         }();
         (void)registered;
-        hwnd_ = CreateWindowExW(0, L"KvUnicodeEditWindow", L"Keyvane Unicode test", WS_OVERLAPPEDWINDOW, 150, 150,
-                                400, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 380, 150, hwnd_,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
+        hwnd_ = CreateWindowExW(0, L"KvUnicodeEditWindow", L"Keyvane Unicode test", WS_OVERLAPPEDWINDOW, 150, 150, 400,
+                                200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 380, 150, hwnd_, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
         ShowWindow(hwnd_, SW_SHOW);
     }
     ~UnicodeEditWindow() { DestroyWindow(hwnd_); }
@@ -154,9 +154,7 @@ public:
     }
     HWND Handle() const { return hwnd_; }
     WindowHandle Value() const { return reinterpret_cast<WindowHandle>(hwnd_); }
-    void Destroy() {
-        DestroyWindow(hwnd_);
-    }
+    void Destroy() { DestroyWindow(hwnd_); }
 
 private:
     HWND hwnd_ = nullptr;
@@ -187,9 +185,7 @@ TEST(Win32TopLevelWindows, ListsNoWindowOfThisProgramAndMinimisesAndRestores) {
 
 // ---------------------------------------------------------------- system
 
-bool ClipboardHoldsText() {
-    return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
-}
+bool ClipboardHoldsText() { return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT); }
 
 TEST(Win32System, ClearClipboardEmptiesAClipboardThatHeldText) {
     ASSERT_TRUE(OpenClipboard(nullptr));

@@ -64,8 +64,8 @@ TEST(AboutBox, WindowNoteAndPlaces) {
         HWND control;
         RECT bounds;
     } places[] = {
-        {about.topBevel.Handle(), {8, 8, 304, 57}},         {about.noteBevel.Handle(), {8, 64, 305, 241}},
-        {about.noteMemo.Handle(), {12, 68, 301, 233}},      {about.donatePicture.Handle(), {10, 270, 84, 291}},
+        {about.topBevel.Handle(), {8, 8, 304, 57}},      {about.noteBevel.Handle(), {8, 64, 305, 241}},
+        {about.noteMemo.Handle(), {12, 68, 301, 233}},   {about.donatePicture.Handle(), {10, 270, 84, 291}},
         {about.okButton.Handle(), {229, 269, 304, 294}},
     };
     for (const auto& p : places) {

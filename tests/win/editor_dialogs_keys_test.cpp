@@ -48,7 +48,8 @@ protected:
 TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
     std::vector<std::string> added;
     Win32Prompts prompts;
-    SpecialKeyForm picker(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
+    SpecialKeyForm picker(
+        nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(picker, picker.keysEdit.Handle());
     std::vector<HWND> expected = {picker.keysEdit.Handle()};
     for (const TFlatButton& button : picker.keyButtons) expected.push_back(button.Handle());
@@ -65,14 +66,16 @@ TEST_F(DialogKeysTest, SpecialKeyPickerIsBuiltWithKeysOnly) {
     EXPECT_EQ(added, std::vector<std::string>{"{F1}{ENTER}"});
     EXPECT_TRUE(picker.Closed());
 
-    SpecialKeyForm second(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
+    SpecialKeyForm second(
+        nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(second, second.keysEdit.Handle());
     keys_.Type("abc");
     keys_.Key(VK_ESCAPE);  // closes and adds nothing
     EXPECT_TRUE(second.Closed());
     EXPECT_EQ(added.size(), 1u);
 
-    SpecialKeyForm third(nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
+    SpecialKeyForm third(
+        nullptr, [&](const std::string& entry) { added.push_back(entry); }, "", prompts);
     Shown(third, third.keysEdit.Handle());
     keys_.Type("xyz");
     keys_.Key(VK_RETURN);  // the default button
@@ -105,7 +108,8 @@ TEST_F(DialogKeysTest, AboutBoxLinkPictureAndOk) {
 TEST_F(DialogKeysTest, InputBoxEnterConfirmsAndEscCancels) {
     InputBoxWindow box(nullptr, "Add Delay", "Please enter millisecond", "7");
     Shown(box, box.valueEdit.Handle());
-    EXPECT_EQ(TabCycle(), (std::vector<HWND>{box.valueEdit.Handle(), box.okButton.Handle(), box.cancelButton.Handle()}));
+    EXPECT_EQ(TabCycle(),
+              (std::vector<HWND>{box.valueEdit.Handle(), box.okButton.Handle(), box.cancelButton.Handle()}));
     SendMessageA(box.valueEdit.Handle(), EM_SETSEL, 0, -1);
     keys_.Type("250");
     keys_.Key(VK_RETURN);

@@ -76,17 +76,24 @@ TEST_F(DpiTest, EveryWindowFollowsAChangeOfScaleAndComesBack) {
              form_->CreateEditor(false);
              return std::unique_ptr<ModalForm>(form_->frmAdd.release());
          },
-         {409, 459}, false},
+         {409, 459},
+         false},
         {"special-key picker",
          [] {
              static Win32Prompts prompts;
-             return std::unique_ptr<ModalForm>(new SpecialKeyForm(nullptr, [](const std::string&) {}, "", prompts));
+             return std::unique_ptr<ModalForm>(new SpecialKeyForm(
+                 nullptr, [](const std::string&) {}, "", prompts));
          },
-         {270, 259}, false},
+         {270, 259},
+         false},
         {"About box", [&] { return std::unique_ptr<ModalForm>(new AboutForm(nullptr, shell)); }, {311, 300}, false},
         {"input box",
-         [] { return std::unique_ptr<ModalForm>(new InputBoxWindow(nullptr, "Add Delay", "Please enter millisecond", "")); },
-         {300, 96}, false},
+         [] {
+             return std::unique_ptr<ModalForm>(
+                 new InputBoxWindow(nullptr, "Add Delay", "Please enter millisecond", ""));
+         },
+         {300, 96},
+         false},
         {"settings window", [] { return std::unique_ptr<ModalForm>(new SettingsForm(nullptr)); }, {434, 320}, true},
     };
     for (const WindowCase& c : cases) {

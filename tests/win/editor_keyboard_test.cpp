@@ -132,11 +132,15 @@ TEST_F(EditorKeyboardTest, EscClosesAndAsksOnlyWhenAFieldChanged) {
 TEST_F(EditorKeyboardTest, TabReachesEveryControlOfEachPageInReadingOrder) {
     Start();
     EditorForm& e = ShownEditor();
-    const std::vector<HWND> head = {e.ctrlBox.Handle(), e.shiftBox.Handle(), e.altBox.Handle(), e.keyCombo.Handle(),
-                                    e.checkAvailabilityButton.Handle(), e.categoryCombo.Handle()};
+    const std::vector<HWND> head = {e.ctrlBox.Handle(),
+                                    e.shiftBox.Handle(),
+                                    e.altBox.Handle(),
+                                    e.keyCombo.Handle(),
+                                    e.checkAvailabilityButton.Handle(),
+                                    e.categoryCombo.Handle()};
     const std::vector<HWND> tail = {e.descriptionMemo.Handle(), e.commitButton.Handle()};
     auto panel = [](ListEditorPanel& p) {
-        return std::vector<HWND>{p.addDelayButton.Handle(), p.removeButton.Handle(),  p.upButton.Handle(),
+        return std::vector<HWND>{p.addDelayButton.Handle(), p.removeButton.Handle(),   p.upButton.Handle(),
                                  p.downButton.Handle(),     p.saveListButton.Handle(), p.loadListButton.Handle(),
                                  p.clearListButton.Handle()};
     };
@@ -176,10 +180,11 @@ TEST_F(EditorKeyboardTest, FocusRectanglesAndUnderlinesShowOnlyOnceTheKeyboardIs
         firstFocus = GetFocus() == e.ctrlBox.Handle();
         // The captions look as they are written: no underline (where the
         // platform would draw one for any "&", the "&" waits for the keyboard).
-        hiddenAtFirst = CuesHidden(e.commitButton.Handle(), UISF_HIDEFOCUS) &&
-                        CuesHidden(e.commitButton.Handle(), UISF_HIDEACCEL) &&
-                        (DefWindowProcA(e.Handle(), WM_QUERYUISTATE, 0, 0) ? WindowText(e.commitButton.Handle()) == "&Add"
-                                                                           : WindowText(e.commitButton.Handle()) == "Add");
+        hiddenAtFirst =
+            CuesHidden(e.commitButton.Handle(), UISF_HIDEFOCUS) &&
+            CuesHidden(e.commitButton.Handle(), UISF_HIDEACCEL) &&
+            (DefWindowProcA(e.Handle(), WM_QUERYUISTATE, 0, 0) ? WindowText(e.commitButton.Handle()) == "&Add"
+                                                               : WindowText(e.commitButton.Handle()) == "Add");
         Tab();
         focusShownByTab = !CuesHidden(e.commitButton.Handle(), UISF_HIDEFOCUS);
         e.Close();

@@ -92,7 +92,8 @@ TEST_F(EditorTest, SpecialKeyPickerBuildsOneEntry) {
     Start();
     EditorForm& editor = NewEditor();
     {
-        SpecialKeyForm picker(editor.Handle(), [&editor](const std::string& entry) { editor.AddKeyEntry(entry); }, "", prompts_);
+        SpecialKeyForm picker(
+            editor.Handle(), [&editor](const std::string& entry) { editor.AddKeyEntry(entry); }, "", prompts_);
         EXPECT_EQ(WindowText(picker.Handle()), "Add Key");
         RECT client;
         GetClientRect(picker.Handle(), &client);

@@ -31,7 +31,7 @@ std::vector<KindCase> OfferedKinds() {
          [](EditorForm& e, ScriptedPrompts& p) {
              p.fileAnswers.push_back("C:\\Tools\\notes.exe");
              Click(e.browseProgramButton.Handle());  // browse
-             Click(e.addProgramButton.Handle());  // add
+             Click(e.addProgramButton.Handle());     // add
              e.programPathEdit.SetText("C:\\Tools\\second.exe");
              Click(e.addProgramButton.Handle());
          },
@@ -183,7 +183,7 @@ TEST_F(EditorTest, EditOpensTheSelectedMacroAndCommitsWithItsOwnShortcut) {
     EXPECT_EQ(CellText(List(), 0, 4), std::to_string(slot.UniqueID));
     const std::uint32_t other = Binding().table.Macros[1].UniqueID;
     EXPECT_EQ(ReadBytes(listPath_), Line(slot.UniqueID, "KEYEVN", kCtrlShiftF5, slot.ActionData, "Keys") +
-                                       Line(other, "RUNPRG", kCtrlShiftF6, "b.exe", "Other"));
+                                        Line(other, "RUNPRG", kCtrlShiftF6, "b.exe", "Other"));
     EXPECT_EQ(form_->frmAdd, nullptr);
 }
 
@@ -305,7 +305,7 @@ TEST_F(EditorTest, WindowAndSystemSlotsOpenOnTheirPageAndCategoryAndKeepTheirKin
     const std::uint32_t first = Binding().table.Macros[0].UniqueID;
     const std::uint32_t second = Binding().table.Macros[1].UniqueID;
     EXPECT_EQ(ReadBytes(listPath_), Line(first, "WINACT", kCtrlShiftF5, "Minimize all Windows", "Win") +
-                                       Line(second, "MISCEL", kCtrlShiftF6, "Shut down Windows|-1", "Misc"));
+                                        Line(second, "MISCEL", kCtrlShiftF6, "Shut down Windows|-1", "Misc"));
 }
 
 TEST_F(EditorTest, InsertKeyOnTheMousePageAddsTheLivePosition) {

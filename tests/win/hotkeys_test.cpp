@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "hotkeys/HotKeyText.h"
 #include "hotkeys/HotKeyHook.h"
+#include "hotkeys/HotKeyText.h"
 #include "platform/win32/Win32HotKeyApi.h"
 #include "support/Shortcuts.h"
 

@@ -8,8 +8,8 @@
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "runner/Delay.h"
-#include "runner/MouseEvents.h"
 #include "runner/KeyEvents.h"
+#include "runner/MouseEvents.h"
 
 #include <windows.h>
 
@@ -40,10 +40,10 @@ class TestWindow {
 public:
     explicit TestWindow(const char* title, int x) {
         RegisterClassOnce();
-        hwnd_ = CreateWindowExA(0, "KvInputTestWindow", title, WS_OVERLAPPEDWINDOW, x, 100, 400, 300, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), this);
-        edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 0, 0, 380,
-                                100, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
+        hwnd_ = CreateWindowExA(0, "KvInputTestWindow", title, WS_OVERLAPPEDWINDOW, x, 100, 400, 300, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), this);
+        edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 0, 0, 380, 100,
+                                hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
         // Shown once the edit exists, so that activation hands it the focus.
         ShowWindow(hwnd_, SW_SHOW);
     }
@@ -88,24 +88,23 @@ private:
 
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (msg == WM_NCCREATE) {
-            SetWindowLongPtrA(hwnd, GWLP_USERDATA,
-                              LONG_PTR(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+            SetWindowLongPtrA(hwnd, GWLP_USERDATA, LONG_PTR(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
         }
         auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
         switch (msg) {
-        case WM_SETFOCUS:
-            if (self && self->edit_) SetFocus(self->edit_);
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_RBUTTONDOWN:
-        case WM_MBUTTONDOWN:
-        case WM_XBUTTONDOWN:
-            if (self) {
-                POINT p = {short(LOWORD(lParam)), short(HIWORD(lParam))};
-                ClientToScreen(hwnd, &p);
-                self->clicks.push_back({msg, wParam, p});
-            }
-            break;
+            case WM_SETFOCUS:
+                if (self && self->edit_) SetFocus(self->edit_);
+                return 0;
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+            case WM_XBUTTONDOWN:
+                if (self) {
+                    POINT p = {short(LOWORD(lParam)), short(HIWORD(lParam))};
+                    ClientToScreen(hwnd, &p);
+                    self->clicks.push_back({msg, wParam, p});
+                }
+                break;
         }
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }
@@ -114,9 +113,7 @@ private:
     HWND edit_ = nullptr;
 };
 
-bool KeyIsDown(int vk) {
-    return (GetAsyncKeyState(vk) & 0x8000) != 0 || (GetKeyState(vk) & 0x8000) != 0;
-}
+bool KeyIsDown(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0 || (GetKeyState(vk) & 0x8000) != 0; }
 
 // The windows live for the whole suite: Wine without a window manager takes
 // seconds to hide a window.

@@ -81,8 +81,11 @@ TEST_F(MainWindowListTest, KeysAddEditDeleteAndReachTheFilter) {
         UINT key;
         bool ctrl;
         const char* expected;  // the window that opens
-    } opens[] = {{VK_INSERT, false, "TfrmAdd"}, {'N', true, "TfrmAdd"},  {VK_F2, false, "TfrmAdd"},
-                 {VK_RETURN, false, "TfrmAdd"}, {VK_DELETE, false, "#32770"}};
+    } opens[] = {{VK_INSERT, false, "TfrmAdd"},
+                 {'N', true, "TfrmAdd"},
+                 {VK_F2, false, "TfrmAdd"},
+                 {VK_RETURN, false, "TfrmAdd"},
+                 {VK_DELETE, false, "#32770"}};
     for (const auto& o : opens) {
         const std::size_t before = watcher.Seen().size();
         Key(list, o.key, o.ctrl);
@@ -117,11 +120,16 @@ TEST_F(MainWindowListTest, TabVisitsTheButtonsTheFilterAndTheListInReadingOrder)
     Start();
     form_->OnShowHide();
     Pump();
-    const std::vector<HWND> order = {form_->disableAllButton.Handle(), form_->enableAllButton.Handle(),
-                                     form_->addButton.Handle(),        form_->editButton.Handle(),
-                                     form_->deleteButton.Handle(),     form_->feedbackButton.Handle(),
-                                     form_->aboutButton.Handle(),      form_->donateButton.Handle(),
-                                     form_->FilterBox(),               List()};
+    const std::vector<HWND> order = {form_->disableAllButton.Handle(),
+                                     form_->enableAllButton.Handle(),
+                                     form_->addButton.Handle(),
+                                     form_->editButton.Handle(),
+                                     form_->deleteButton.Handle(),
+                                     form_->feedbackButton.Handle(),
+                                     form_->aboutButton.Handle(),
+                                     form_->donateButton.Handle(),
+                                     form_->FilterBox(),
+                                     List()};
     HWND at = order.back();
     for (HWND expected : order) {
         at = GetNextDlgTabItem(form_->Handle(), at, FALSE);
@@ -151,7 +159,7 @@ TEST_F(MainWindowListTest, CheckBoxSwitchesTheShortcutOffForOtherProgramsAndOnAg
         WindowWatcher watcher;
         ClickCheckBox(0);
         EXPECT_EQ(watcher.Texts(), std::vector<std::string>{"The macro \"Run it\" stays off: " + Text(kF16) +
-                                                             " is taken by another program."});
+                                                            " is taken by another program."});
     }
     EXPECT_FALSE(ListView_GetCheckState(list, 0));
     EXPECT_FALSE(Binding().table.Macros[0].Enabled);
@@ -176,7 +184,7 @@ TEST_F(MainWindowListTest, ImportOfATakenShortcutAndABadLineShowsOneReport) {
     Start(Line(0, "-1", "RUNPRG", kF16, "a.exe", "Run it"));
     const std::string importPath = TempFile("import.lis");
     WriteBytes(importPath, Line(0, "-1", "OPNURL", kF16, "http://example.com/", "Same key") + "0;-1;RUNPRG\r\n" +
-                              Line(0, "-1", "RUNPRG", kCtrlAltF16, "b.exe", "New one"));
+                               Line(0, "-1", "RUNPRG", kCtrlAltF16, "b.exe", "New one"));
     WindowWatcher watcher(IDOK, importPath);
     Command(MainForm::cmImport);
 
@@ -184,7 +192,9 @@ TEST_F(MainWindowListTest, ImportOfATakenShortcutAndABadLineShowsOneReport) {
     ASSERT_EQ(texts.size(), 2u);  // the open dialog, then the report
     EXPECT_EQ(texts[1], "2 macros were added from " + importPath +
                             ".\n\n1 macro is switched off because the shortcut could not be registered:\n"
-                            "\"Same key\": " + Text(kF16) + " is used by the macro \"Run it\".\n\n"
+                            "\"Same key\": " +
+                            Text(kF16) +
+                            " is used by the macro \"Run it\".\n\n"
                             "1 line was skipped:\nLine 2: it has fewer than six fields.");
     const HWND list = List();
     ASSERT_EQ(RowCount(list), 3);

@@ -90,9 +90,14 @@ TEST_F(MainWindowTest, StartsHiddenWithTheDesignedLayout) {
         int left;
         bool visible;
     } buttons[] = {
-        {&form_->disableAllButton, 4, true}, {&form_->enableAllButton, 28, true}, {&form_->addButton, 62, true},
-        {&form_->editButton, 85, true},    {&form_->deleteButton, 108, true}, {&form_->feedbackButton, 142, true},
-        {&form_->aboutButton, 167, true},  {&form_->settingsButton, 255, false},
+        {&form_->disableAllButton, 4, true},
+        {&form_->enableAllButton, 28, true},
+        {&form_->addButton, 62, true},
+        {&form_->editButton, 85, true},
+        {&form_->deleteButton, 108, true},
+        {&form_->feedbackButton, 142, true},
+        {&form_->aboutButton, 167, true},
+        {&form_->settingsButton, 255, false},
         {&form_->donateButton, client.right - 4 - 23, true},
     };
     for (const auto& b : buttons) {
@@ -149,9 +154,8 @@ TEST_F(MainWindowTest, MenusHoldTheVisibleItemsInOrder) {
     EXPECT_EQ(MenuTexts(bar), (std::vector<std::string>{"File", "Edit", "Help"}));
     EXPECT_EQ(MenuTexts(GetSubMenu(bar, 0)), (std::vector<std::string>{"New", "-", "Import", "Export", "-", "Exit"}));
     EXPECT_EQ(MenuTexts(GetSubMenu(bar, 1)), (std::vector<std::string>{"Edit", "Delete"}));
-    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 2)),
-              (std::vector<std::string>{"Tolvern WebSite", "-", "Donate", "-", "Feedback && Suggestion", "-",
-                                        "About"}));
+    EXPECT_EQ(MenuTexts(GetSubMenu(bar, 2)), (std::vector<std::string>{"Tolvern WebSite", "-", "Donate", "-",
+                                                                       "Feedback && Suggestion", "-", "About"}));
     EXPECT_FALSE(form_->settingsItem.visible);
     EXPECT_FALSE(form_->videoTutorialsItem.visible);
 }
@@ -214,7 +218,7 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     const std::vector<std::vector<std::string>> expected = {
         {"1", f13, "Run Program", "Run it", first},
         {"2", HotKeyToText(api, names, kF14), "Unknown (BOGUS1)", "Odd kind", "0"},  // switched off: not registered
-        {"3", f13, "Open URL", "Same shortcut", "0"},  // the shortcut is taken by row 1
+        {"3", f13, "Open URL", "Same shortcut", "0"},                                // the shortcut is taken by row 1
     };
     for (int row = 0; row < 3; ++row) {
         for (int column = 0; column < 5; ++column) {
@@ -225,15 +229,15 @@ TEST_F(MainWindowTest, RowsShowTheLoadedMacrosAndTheFileGetsTheNewIdentifiers) {
     EXPECT_FALSE(ListView_GetCheckState(list, 1));
     EXPECT_TRUE(ListView_GetCheckState(list, 2));  // on, but refused: the box below says so
     EXPECT_GE(std::stoul(first), 0xC000u);
-    EXPECT_EQ(ReadBytes(listPath_),
-              Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
-                  Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +  // kept as it was
-                  Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
+    EXPECT_EQ(ReadBytes(listPath_), Line(std::stoul(first), "-1", "RUNPRG", kF13, "C:\\Tools\\report.exe", "Run it") +
+                                        Line(2, "0", "BOGUS1", kF14, "data", "Odd kind") +  // kept as it was
+                                        Line(0, "-1", "OPNURL", kF13, "http://example.com/", "Same shortcut"));
     EXPECT_TRUE(TrayIconPresent(form_->Handle()));
     // The refused shortcut is named with its holder.
-    EXPECT_EQ(watcher.Texts(), std::vector<std::string>{
-                                   "These macros do not run because their shortcut could not be registered:\n"
-                                   "\"Same shortcut\": " + f13 + " is used by the macro \"Run it\"."});
+    EXPECT_EQ(watcher.Texts(),
+              std::vector<std::string>{"These macros do not run because their shortcut could not be registered:\n"
+                                       "\"Same shortcut\": " +
+                                       f13 + " is used by the macro \"Run it\"."});
 }
 
 TEST_F(MainWindowTest, TrayRecordHasTheFirstVersionsSize) {
@@ -423,8 +427,8 @@ TEST_F(MainWindowTest, DeleteRemovesTheSelectedRowAndRenumbers) {
 }
 
 TEST_F(MainWindowTest, EditWithoutSelectionDoesNothingAndWithOneSetsTheEditedSlot) {
-    const std::string text = Line(0, "-1", "RUNPRG", kF13, "a.exe", "first") +
-                             Line(0, "-1", "RUNPRG", kF14, "b.exe", "second");
+    const std::string text =
+        Line(0, "-1", "RUNPRG", kF13, "a.exe", "first") + Line(0, "-1", "RUNPRG", kF14, "b.exe", "second");
     Start(text);
     form_->Binding().table.EditIndex = -1;
     Command(MainForm::cmMenuEdit);

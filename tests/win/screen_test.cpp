@@ -90,8 +90,8 @@ public:
         wc.hbrBackground = brush_;
         wc.lpszClassName = "KvCaptureTestWindow";
         RegisterClassA(&wc);
-        window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, x,
-                                  y, width, height, nullptr, nullptr, wc.hInstance, nullptr);
+        window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, x, y,
+                                  width, height, nullptr, nullptr, wc.hInstance, nullptr);
         UpdateWindow(window_);
         PumpMessages();
     }
@@ -155,8 +155,8 @@ std::string SystemMessage(DWORD code) {
     FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text, sizeof text,
                    nullptr);
     std::string message = text;
-    while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' ' ||
-                                message.back() == '.'))
+    while (!message.empty() &&
+           (message.back() == '\r' || message.back() == '\n' || message.back() == ' ' || message.back() == '.'))
         message.pop_back();
     return message;
 }

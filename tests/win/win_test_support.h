@@ -69,8 +69,8 @@ protected:
     void SetUp() override {
         char temp[MAX_PATH];
         GetTempPathA(MAX_PATH, temp);
-        dir_ = std::string(temp) + "kv-window-" + std::to_string(GetCurrentProcessId()) + "-" +
-               std::to_string(counter_++);
+        dir_ =
+            std::string(temp) + "kv-window-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter_++);
         CreateDirectoryA(dir_.c_str(), nullptr);
         listPath_ = dir_ + "\\macrolist.lis";
     }

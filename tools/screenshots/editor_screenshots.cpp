@@ -66,7 +66,8 @@ protected:
         SetForegroundWindow(window);
         UpdateWindow(window);
         PumpFor(300);
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(window, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
         PumpFor(300);
     }
 
@@ -162,7 +163,8 @@ TEST_F(EditorScreenshots, Render) {
     {
         EditorForm& e = Editor("", pgKeyEvents);
         Show(e.Handle());
-        SpecialKeyForm picker(e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "", prompts_);
+        SpecialKeyForm picker(
+            e.Handle(), [&e](const std::string& entry) { e.AddKeyEntry(entry); }, "", prompts_);
         Click(picker.keyButtons[0].Handle());
         Type(picker.keysEdit.Handle(), "abc");
         Click(picker.keyButtons[14].Handle());

@@ -8,8 +8,7 @@ namespace kv {
 namespace {
 
 bool SameAtomName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
 }
@@ -18,9 +17,7 @@ bool SameAtomName(const std::string& a, const std::string& b) {
 constexpr std::uint32_t kKeyDataNameBits = 0x01FF0000;
 constexpr std::uint32_t kExtended = 1u << 24;
 
-std::uint32_t KeyData(unsigned scanCode, bool extended) {
-    return (scanCode << 16) | (extended ? kExtended : 0);
-}
+std::uint32_t KeyData(unsigned scanCode, bool extended) { return (scanCode << 16) | (extended ? kExtended : 0); }
 
 }  // namespace
 
@@ -55,8 +52,7 @@ void FakeHotKeyApi::DeleteAtom(std::uint16_t atom) {
 bool FakeHotKeyApi::RegisterHotKey(WindowHandle window, int id, unsigned modifiers, unsigned virtualKey) {
     // The no-repeat flag is no part of the combination, as on Windows.
     const unsigned combination = modifiers & ~kModNoRepeat;
-    bool taken =
-        IsRegistered(combination, virtualKey) || takenByOthers_.count({combination, virtualKey}) != 0;
+    bool taken = IsRegistered(combination, virtualKey) || takenByOthers_.count({combination, virtualKey}) != 0;
     if (!taken) registrations_.push_back(Registration{window, id, modifiers, virtualKey});
     calls.push_back("RegisterHotKey " + std::to_string(window) + " " + std::to_string(id) + " " +
                     std::to_string(modifiers) + " " + std::to_string(virtualKey) + " = " + (taken ? "0" : "1"));
@@ -160,16 +156,13 @@ void FakeHotKeyApi::UseEnglishLayout() {
         const char* name;
     };
     static const Key keys[] = {
-        {0x08, 0x0E, "Backspace"}, {0x09, 0x0F, "Tab"},        {0x0D, 0x1C, "Enter"},
-        {0x10, 0x2A, "Shift"},     {0x11, 0x1D, "Ctrl"},       {0x12, 0x38, "Alt"},
-        {0x14, 0x3A, "Caps Lock"}, {0x1B, 0x01, "Esc"},        {0x20, 0x39, "Space"},
-        {0x2C, 0x54, "Sys Req"},   {0x90, 0x45, "Num Lock"},   {0x91, 0x46, "Scroll Lock"},
-        {0x6A, 0x37, "Num *"},     {0x6B, 0x4E, "Num +"},      {0x6D, 0x4A, "Num -"},
-        {0x6F, 0x35, "/"},         {0xBA, 0x27, ";"},          {0xBB, 0x0D, "="},
-        {0xBC, 0x33, ","},         {0xBD, 0x0C, "-"},          {0xBE, 0x34, "."},
-        {0xBF, 0x35, "/"},         {0xC0, 0x29, "`"},          {0xDB, 0x1A, "["},
-        {0xDC, 0x2B, "\\"},        {0xDD, 0x1B, "]"},          {0xDE, 0x28, "'"},
-        {0xE2, 0x56, "\\"},
+        {0x08, 0x0E, "Backspace"}, {0x09, 0x0F, "Tab"},     {0x0D, 0x1C, "Enter"},     {0x10, 0x2A, "Shift"},
+        {0x11, 0x1D, "Ctrl"},      {0x12, 0x38, "Alt"},     {0x14, 0x3A, "Caps Lock"}, {0x1B, 0x01, "Esc"},
+        {0x20, 0x39, "Space"},     {0x2C, 0x54, "Sys Req"}, {0x90, 0x45, "Num Lock"},  {0x91, 0x46, "Scroll Lock"},
+        {0x6A, 0x37, "Num *"},     {0x6B, 0x4E, "Num +"},   {0x6D, 0x4A, "Num -"},     {0x6F, 0x35, "/"},
+        {0xBA, 0x27, ";"},         {0xBB, 0x0D, "="},       {0xBC, 0x33, ","},         {0xBD, 0x0C, "-"},
+        {0xBE, 0x34, "."},         {0xBF, 0x35, "/"},       {0xC0, 0x29, "`"},         {0xDB, 0x1A, "["},
+        {0xDC, 0x2B, "\\"},        {0xDD, 0x1B, "]"},       {0xDE, 0x28, "'"},         {0xE2, 0x56, "\\"},
     };
     for (const Key& k : keys) SetKeyName(k.vk, k.scan, k.name);
 

@@ -14,9 +14,7 @@ bool FakeKeyboardWatch::Start(KeyboardWatchEvents events) {
 
 void FakeKeyboardWatch::Stop() { active = false; }
 
-bool FakeKeyboardWatch::PressEscape() {
-    return active && events_.onEscape && events_.onEscape();
-}
+bool FakeKeyboardWatch::PressEscape() { return active && events_.onEscape && events_.onEscape(); }
 
 void FakeKeyboardWatch::Release(std::uint8_t virtualKey) {
     down[virtualKey] = false;

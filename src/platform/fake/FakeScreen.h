@@ -23,7 +23,7 @@ public:
     std::function<std::uint32_t(int x, int y)> pixelAt = [](int, int) { return 0u; };
     bool readable = true;
     LocalTime now{2000, 1, 1, 0, 0, 0, 0};  // a valid time, as the platform gives
-    std::vector<Rect> captures;  // every rectangle asked for
+    std::vector<Rect> captures;             // every rectangle asked for
 };
 
 // Stores a pixel at (x, y), y counted from the top, at the bitmap's depth:

@@ -68,9 +68,7 @@ std::u16string Win32Input::DecodeAnsiCharacter(const std::string& text, std::siz
     return {};
 }
 
-unsigned Win32Input::MapVirtualKeyCode(unsigned code, unsigned mapType) {
-    return ::MapVirtualKeyA(code, mapType);
-}
+unsigned Win32Input::MapVirtualKeyCode(unsigned code, unsigned mapType) { return ::MapVirtualKeyA(code, mapType); }
 
 void Win32Input::ToggleNumLockState() {
     const bool on = (GetKeyState(VK_NUMLOCK) & 1) != 0;
@@ -86,9 +84,7 @@ Point Win32Input::GetCursorPos() {
     return {int(p.x), int(p.y)};
 }
 
-void Win32Input::SetCursorPos(Point point) {
-    ::SetCursorPos(point.x, point.y);
-}
+void Win32Input::SetCursorPos(Point point) { ::SetCursorPos(point.x, point.y); }
 
 void Win32Input::MouseEvent(std::uint32_t flags, std::uint32_t data) {
     mouse_event(flags, 0, 0, data, 0);

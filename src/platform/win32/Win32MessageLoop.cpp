@@ -17,9 +17,9 @@ bool IsDialogStyleWindow(HWND hwnd) {
 // Tab, the arrows and Alt show the focus rectangles and the accelerators'
 // underlines of a window that hides them until the keyboard is used.
 void ShowKeyboardCues(HWND top, const MSG& msg) {
-    const bool navigation = (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || (msg.wParam >= VK_LEFT &&
-                                                                                     msg.wParam <= VK_DOWN))) ||
-                            (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU);
+    const bool navigation =
+        (msg.message == WM_KEYDOWN && (msg.wParam == VK_TAB || (msg.wParam >= VK_LEFT && msg.wParam <= VK_DOWN))) ||
+        (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_MENU);
     if (!navigation) return;
     const UINT hidden = UINT(SendMessageA(top, WM_QUERYUISTATE, 0, 0)) & (UISF_HIDEACCEL | UISF_HIDEFOCUS);
     if (hidden) SendMessageA(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, hidden), 0);

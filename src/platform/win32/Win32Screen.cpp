@@ -16,9 +16,14 @@ namespace {
 int DibDepth(HDC screen) {
     const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
     switch (bits) {
-    case 1: case 4: case 8: case 16: case 24: case 32: return bits;
-    case 15: return 16;
-    default: return 32;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32: return bits;
+        case 15: return 16;
+        default: return 32;
     }
 }
 
@@ -119,8 +124,8 @@ bool Win32Screen::CaptureScreen(const Rect& area, Bitmap& out) {
     }
 
     void* pixels = nullptr;
-    gdi.dib.Reset(CreateDIBSection(gdi.memoryDc.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
-                                   &pixels, nullptr, 0));
+    gdi.dib.Reset(CreateDIBSection(gdi.memoryDc.Get(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &pixels,
+                                   nullptr, 0));
     if (!gdi.dib || !pixels) return false;
     gdi.selections.oldBitmap = SelectObject(gdi.memoryDc.Get(), gdi.dib.Get());
 

@@ -124,8 +124,8 @@ TEST_F(DispatchTest, AfterDeletingTheSecondOfThreeTheOthersStillFire) {
     std::string expected;
     for (int i = 0; i < 2; ++i) {
         const MacroSlot& slot = binding->table.Macros[i];
-        expected += std::to_string(slot.UniqueID) + ";-1;RUNPRG;" + std::to_string(slot.HotKey) + ";" + slot.ActionData +
-                    ";" + slot.Description + "@\r\n";
+        expected += std::to_string(slot.UniqueID) + ";-1;RUNPRG;" + std::to_string(slot.HotKey) + ";" +
+                    slot.ActionData + ";" + slot.Description + "@\r\n";
     }
     EXPECT_EQ(ReadList(), expected);
 }

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "hotkeys/HotKeyText.h"
 #include "hotkeys/HotKeyHook.h"
+#include "hotkeys/HotKeyText.h"
 #include "platform/fake/FakeHotKeyApi.h"
 
 namespace kv {
@@ -30,7 +30,7 @@ TEST_F(HotKeyText, NamesModifiersInFixedOrderThenTheKey) {
         {0xA074, "Shift+Alt+F5"},
         {0x18074, "Alt+Win+F5"},
         {0x14074, "Ctrl+Win+F5"},
-        {0x4007, "Ctrl+"},    // a key without a name
+        {0x4007, "Ctrl+"},  // a key without a name
         {0x6000, "Ctrl+Shift+"},
         {0x4174, "Ctrl+F5"},  // only the low 8 bits name the key
         {0xBA, ";"},
@@ -45,10 +45,9 @@ TEST_F(HotKeyText, NavigationKeysAreNamedAsExtendedKeys) {
         std::uint32_t hotKey;
         const char* text;
     } cases[] = {
-        {0x21, "Page Up"}, {0x22, "Page Down"}, {0x23, "End"},    {0x24, "Home"},
-        {0x25, "Left"},    {0x26, "Up"},        {0x27, "Right"},  {0x28, "Down"},
-        {0x2D, "Insert"},  {0x2E, "Delete"},    {0x60, "Num 0"},  {0x69, "Num 9"},
-        {0x6E, "Num Del"},
+        {0x21, "Page Up"}, {0x22, "Page Down"}, {0x23, "End"},     {0x24, "Home"},   {0x25, "Left"},
+        {0x26, "Up"},      {0x27, "Right"},     {0x28, "Down"},    {0x2D, "Insert"}, {0x2E, "Delete"},
+        {0x60, "Num 0"},   {0x69, "Num 9"},     {0x6E, "Num Del"},
     };
     for (const Case& c : cases) EXPECT_EQ(HotKeyToText(api_, names_, c.hotKey), c.text) << c.hotKey;
 

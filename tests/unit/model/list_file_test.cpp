@@ -29,9 +29,7 @@ protected:
     ListFileResult Delete(int row) {
         return DeleteMacro(row, *table, lines, listPath, registrar.UnregisterFn(), registrar.Fn());
     }
-    ListFileResult Import(const std::string& path) {
-        return ImportList(path, *table, lines, listPath, registrar.Fn());
-    }
+    ListFileResult Import(const std::string& path) { return ImportList(path, *table, lines, listPath, registrar.Fn()); }
     const MacroSlot& Slot(int i) const { return table->Macros[static_cast<std::size_t>(i)]; }
     // Appends a macro as the editor's commit does.
     void Add(std::uint32_t hotKey, const std::string& payload, const std::string& description) {
@@ -64,9 +62,10 @@ TEST_F(ListFileTest, WorkedLineIsReadAndWrittenByteForByte) {
 }
 
 TEST_F(ListFileTest, LoadRegistersAnewAndRewritesInTheWritersForm) {
-    WriteBytes(listPath, "1;TRUE;RUNPRG;100;a;first@\n"
-                         "2;0;OPNURL;200;b;@\r"
-                         "3;1;KEYEVN;100;c;mail@home\r\n");
+    WriteBytes(listPath,
+               "1;TRUE;RUNPRG;100;a;first@\n"
+               "2;0;OPNURL;200;b;@\r"
+               "3;1;KEYEVN;100;c;mail@home\r\n");
     ASSERT_TRUE(Load().completed);
     ASSERT_EQ(table->MacroCount, 3);
     EXPECT_EQ(Slot(0).UniqueID, 0xC000u);
@@ -75,9 +74,10 @@ TEST_F(ListFileTest, LoadRegistersAnewAndRewritesInTheWritersForm) {
     EXPECT_EQ(Slot(2).UniqueID, 0u);  // same shortcut as slot 0
     EXPECT_EQ(Slot(2).Description, "mailhome");
     EXPECT_EQ(Slot(1).UniqueID, 0u);  // switched off: not registered
-    EXPECT_EQ(ReadBytes(listPath), "49152;-1;RUNPRG;100;a;first@\r\n"
-                                   "0;0;OPNURL;200;b;@\r\n"
-                                   "0;-1;KEYEVN;100;c;mailhome@\r\n");
+    EXPECT_EQ(ReadBytes(listPath),
+              "49152;-1;RUNPRG;100;a;first@\r\n"
+              "0;0;OPNURL;200;b;@\r\n"
+              "0;-1;KEYEVN;100;c;mailhome@\r\n");
 }
 
 TEST_F(ListFileTest, NoFileOrEmptyFileGivesAnEmptyTableAndWritesNothing) {
@@ -95,8 +95,7 @@ TEST_F(ListFileTest, NoFileOrEmptyFileGivesAnEmptyTableAndWritesNothing) {
     EXPECT_FALSE(Exists(listPath + ".tmp"));
 }
 
-const std::string kLeftUnchanged =
-    "The list file was left unchanged, so that the lines that were not loaded are kept";
+const std::string kLeftUnchanged = "The list file was left unchanged, so that the lines that were not loaded are kept";
 
 TEST_F(ListFileTest, MalformedLineStopsTheLoadAndLeavesTheFile) {
     struct Case {
@@ -107,9 +106,11 @@ TEST_F(ListFileTest, MalformedLineStopsTheLoadAndLeavesTheFile) {
         {"four pieces", "2;-1;RUNPRG;200\r\n", {"Error on file:" + listPath + ", line 2.", false}},
         {"five pieces", "2;-1;RUNPRG;200;Open notes@\r\n", {"Error on file:" + listPath + ", line 2.", false}},
         {"blank line", "\r\n", {"Error on file:" + listPath + ", line 2.", false}},
-        {"not a Boolean", "2;yes;RUNPRG;200;a;@\r\n",
+        {"not a Boolean",
+         "2;yes;RUNPRG;200;a;@\r\n",
          {"'yes' is not a valid boolean value (" + listPath + ", line 2)", true}},
-        {"not an integer", "2;-1;RUNPRG;2x;a;@\r\n",
+        {"not an integer",
+         "2;-1;RUNPRG;2x;a;@\r\n",
          {"'2x' is not a valid integer value (" + listPath + ", line 2)", true}},
     };
     for (const Case& c : cases) {
@@ -186,13 +187,13 @@ TEST_F(ListFileTest, DeletingTheSecondOfThreeMovesTheThirdUp) {
     EXPECT_EQ(registrar.registered.size(), 2u);
     EXPECT_EQ(registrar.registered[100], Slot(0).UniqueID);
     EXPECT_EQ(registrar.registered[300], Slot(1).UniqueID);
-    EXPECT_EQ(ReadBytes(listPath), Record(Slot(0).UniqueID, 100, "a", "one") +
-                                       Record(Slot(1).UniqueID, 300, "c", "three"));
+    EXPECT_EQ(ReadBytes(listPath),
+              Record(Slot(0).UniqueID, 100, "a", "one") + Record(Slot(1).UniqueID, 300, "c", "three"));
 }
 
 TEST_F(ListFileTest, DeletingOneOfSeveralRefusedMacrosDeletesThatOneAlone) {
-    WriteBytes(listPath, Record(1, 100, "a", "registered") + Record(2, 100, "b", "refused 1") +
-                             Record(3, 100, "c", "refused 2"));
+    WriteBytes(listPath,
+               Record(1, 100, "a", "registered") + Record(2, 100, "b", "refused 1") + Record(3, 100, "c", "refused 2"));
     ASSERT_TRUE(Load().completed);
     ASSERT_EQ(Slot(1).UniqueID, 0u);
     ASSERT_EQ(Slot(2).UniqueID, 0u);
@@ -336,8 +337,8 @@ TEST_F(ListFileTest, LoadStopsAtTheTableLimit) {
     WriteBytes(listPath, original);
     ListFileResult result = Load();
     EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(result, Notice("The macro list is full (1000 macros). Loading stopped before line 1001 of " +
-                                          listPath + ".")));
+    EXPECT_TRUE(OneMessage(
+        result, Notice("The macro list is full (1000 macros). Loading stopped before line 1001 of " + listPath + ".")));
     EXPECT_EQ(table->MacroCount, kMaxMacros);
     EXPECT_EQ(Slot(kMaxMacros - 1).Description, "m999");
     EXPECT_EQ(ReadBytes(listPath), original);
@@ -347,8 +348,8 @@ TEST_F(ListFileTest, LoadStopsAtTheTableLimit) {
 TEST_F(ListFileTest, ImportStopsAtTheTableLimitAndSavesWhatFitted) {
     for (int i = 0; i < kMaxMacros - 1; ++i) Add(1000 + i, "p", "m");
     const std::string importPath = folder.File("more.lis");
-    WriteBytes(importPath, Record(1, 5000, "x", "last") + Record(2, 5001, "y", "too many") +
-                               Record(3, 5002, "z", "too many"));
+    WriteBytes(importPath,
+               Record(1, 5000, "x", "last") + Record(2, 5001, "y", "too many") + Record(3, 5002, "z", "too many"));
     ListFileResult result = Import(importPath);
     EXPECT_FALSE(result.completed);
     EXPECT_TRUE(OneMessage(
@@ -405,8 +406,8 @@ TEST_F(ListFileTest, SaveIsRefusedWhenTheCopyCannotBeMade) {
     Add(400, "d", "added");
     ListFileResult result = Save();
     EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(result, Error("Cannot create file \"" + listPath + ".bak\". Is a directory. " +
-                                         kLeftUnchanged)));
+    EXPECT_TRUE(
+        OneMessage(result, Error("Cannot create file \"" + listPath + ".bak\". Is a directory. " + kLeftUnchanged)));
     EXPECT_EQ(ReadBytes(listPath), original);
     EXPECT_TRUE(table->KeepOriginalOnSave);
 
@@ -449,8 +450,8 @@ TEST_F(ListFileTest, NulByteEndsTheTextAndCountsAsAnEarlyStop) {
     EXPECT_FALSE(result.completed);
     // The line cut at the NUL still has its six pieces and loads.
     EXPECT_EQ(table->MacroCount, 3);
-    EXPECT_TRUE(OneMessage(
-        result, Notice("Line 3 of " + listPath + " holds a NUL byte: the list was read only up to it.")));
+    EXPECT_TRUE(
+        OneMessage(result, Notice("Line 3 of " + listPath + " holds a NUL byte: the list was read only up to it.")));
     EXPECT_EQ(ReadBytes(listPath), original);
 
     Add(500, "e", "five");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "test_images.h"
 #include "runner/BitmapFile.h"
+#include "test_images.h"
 
 namespace kv {
 namespace {
@@ -16,19 +16,19 @@ std::uint32_t FilePixel(const std::vector<std::uint8_t>& f, int x, int y) {
     const std::size_t stride = std::size_t((width * bpp + 31) / 32 * 4);
     const std::size_t row = U32(f, 10) + std::size_t(height - 1 - y) * stride;
     switch (bpp) {
-    case 32:
-    case 24: {
-        const std::size_t at = row + std::size_t(x) * (bpp / 8);
-        return std::uint32_t(f[at + 2]) << 16 | std::uint32_t(f[at + 1]) << 8 | f[at];
-    }
-    case 16: {
-        const std::uint32_t w = U16(f, row + std::size_t(x) * 2);
-        return (w >> 10 & 31) << 19 | (w >> 5 & 31) << 11 | (w & 31) << 3;
-    }
-    default: {
-        const int bit = x * bpp;
-        return f[row + std::size_t(bit / 8)] >> (8 - bpp - bit % 8) & ((1u << bpp) - 1);
-    }
+        case 32:
+        case 24: {
+            const std::size_t at = row + std::size_t(x) * (bpp / 8);
+            return std::uint32_t(f[at + 2]) << 16 | std::uint32_t(f[at + 1]) << 8 | f[at];
+        }
+        case 16: {
+            const std::uint32_t w = U16(f, row + std::size_t(x) * 2);
+            return (w >> 10 & 31) << 19 | (w >> 5 & 31) << 11 | (w & 31) << 3;
+        }
+        default: {
+            const int bit = x * bpp;
+            return f[row + std::size_t(bit / 8)] >> (8 - bpp - bit % 8) & ((1u << bpp) - 1);
+        }
     }
 }
 

@@ -11,10 +11,10 @@ TEST(ParseDelay, ReadsTheNumberAfterThePrefix) {
         const char* item;
         std::int32_t ms;
     } cases[] = {
-        {"{DELAY500}", 500},  {"{DELAY 500}", 500}, {"{DELAY+500}", 500}, {"{DELAY$1F4}", 500},
-        {"{DELAY0x1F4}", 500}, {"{DELAY500 }", 0},  {"{DELAY}", 0},       {"{DELAYabc}", 0},
-        {"{DELAY0}", 0},      {"{DELAY-20}", -20},  {"abc{DELAY300}x", 0}, {"{delay500}", 0},
-        {"Hello{ENTER}", 0},  {"{DELAY99999999999}", 0}, {"{DELAY{DELAY5}}", 5},
+        {"{DELAY500}", 500},   {"{DELAY 500}", 500},      {"{DELAY+500}", 500},   {"{DELAY$1F4}", 500},
+        {"{DELAY0x1F4}", 500}, {"{DELAY500 }", 0},        {"{DELAY}", 0},         {"{DELAYabc}", 0},
+        {"{DELAY0}", 0},       {"{DELAY-20}", -20},       {"abc{DELAY300}x", 0},  {"{delay500}", 0},
+        {"Hello{ENTER}", 0},   {"{DELAY99999999999}", 0}, {"{DELAY{DELAY5}}", 5},
     };
     for (const Case& c : cases) EXPECT_EQ(parseDelay(c.item), c.ms) << c.item;
 }

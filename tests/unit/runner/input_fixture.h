@@ -38,9 +38,7 @@ private:
     const FakeInput& input_;
 };
 
-inline std::ostream& operator<<(std::ostream& out, const Point& p) {
-    return out << "(" << p.x << "," << p.y << ")";
-}
+inline std::ostream& operator<<(std::ostream& out, const Point& p) { return out << "(" << p.x << "," << p.y << ")"; }
 
 constexpr std::uint8_t kShift = 0x10;
 constexpr std::uint8_t kCtrl = 0x11;
@@ -87,9 +85,7 @@ protected:
     }
 
     // A key with Shift around it, as a capital letter is typed.
-    std::vector<KeyEvent> Shifted(std::uint8_t vk) const {
-        return Keys({{Down(kShift)}, Tap(vk), {Up(kShift)}});
-    }
+    std::vector<KeyEvent> Shifted(std::uint8_t vk) const { return Keys({{Down(kShift)}, Tap(vk), {Up(kShift)}}); }
 
     FakeInput input;
     FakeMessageLoop loop;

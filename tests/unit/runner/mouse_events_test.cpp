@@ -40,7 +40,7 @@ TEST_F(MouseEventsTest, GlideLengthAndPauses) {
         size_t positions;
         size_t pauses;
     } cases[] = {
-        {{10, 10}, {10, 10}, 1, 0},     // already there: one position
+        {{10, 10}, {10, 10}, 1, 0},       // already there: one position
         {{500, 500}, {0, 300}, 500, 50},  // the left edge is a target like any
         {{0, 0}, {1000, 0}, 1000, 100},
         {{200, 300}, {100, 280}, 100, 10},
@@ -82,7 +82,7 @@ TEST_F(MouseEventsTest, PositionItemGivesFirstNumberAsX) {
         const char* item;
         Point point;
     } cases[] = {
-        {"{X:100,Y:200}", {100, 200}}, {"{Y:5,X:7}", {5, 7}},   {"{X:-50,Y:100}", {-50, 100}},
+        {"{X:100,Y:200}", {100, 200}}, {"{Y:5,X:7}", {5, 7}},    {"{X:-50,Y:100}", {-50, 100}},
         {"X:1,Y:2", {1, 2}},           {"{X: 3,Y:  4}", {3, 4}}, {"{X:$10,Y:0x20}", {16, 32}},
     };
     for (const Case& c : cases) EXPECT_EQ(GetMouseCoorFromStr(c.item), c.point) << c.item;
@@ -113,10 +113,8 @@ TEST_F(MouseEventsTest, ClickItemsPressAndReleaseTheirButtonAfterAShortWait) {
         const char* item;
         std::uint32_t down, up, data;
     } cases[] = {
-        {"{LBUTTON}", kMouseLeftDown, kMouseLeftUp, 0},
-        {"{RBUTTON}", kMouseRightDown, kMouseRightUp, 0},
-        {"{MBUTTON}", kMouseMiddleDown, kMouseMiddleUp, 0},
-        {"{BUTTON4}", kMouseXDown, kMouseXUp, kMouseXButton1},
+        {"{LBUTTON}", kMouseLeftDown, kMouseLeftUp, 0},        {"{RBUTTON}", kMouseRightDown, kMouseRightUp, 0},
+        {"{MBUTTON}", kMouseMiddleDown, kMouseMiddleUp, 0},    {"{BUTTON4}", kMouseXDown, kMouseXUp, kMouseXButton1},
         {"{BUTTON5}", kMouseXDown, kMouseXUp, kMouseXButton2},
     };
     for (const Case& c : cases) {
@@ -188,8 +186,12 @@ TEST_F(MouseEventsTest, RepeatModeAndCountSetHowOftenTheItemsPlay) {
         const char* header;
         size_t clicks;
     } cases[] = {
-        {"Repeat until|3|", 3}, {"Once|0|", 1},          {"Once|3|", 1},
-        {"Repeat until|0|", 1}, {"Repeat until|abc|", 1}, {"Repeat until|-4|", 1},
+        {"Repeat until|3|", 3},
+        {"Once|0|", 1},
+        {"Once|3|", 1},
+        {"Repeat until|0|", 1},
+        {"Repeat until|abc|", 1},
+        {"Repeat until|-4|", 1},
         // A blank count vanishes in splitting: the items follow the mode.
         {"Repeat until||", 1},
     };

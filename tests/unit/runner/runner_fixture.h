@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include "dispatch/MacroBinding.h"
-#include "platform/fake/FakeHotKeyApi.h"
 #include "platform/fake/FakeForeground.h"
+#include "platform/fake/FakeHotKeyApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeKeyboardWatch.h"
 #include "platform/fake/FakeMessageLoop.h"
@@ -34,13 +34,12 @@ protected:
     RunnerFixture() {
         folder = temp_.Path();
         listPath = temp_.File("macrolist.lis");
-        runner = std::make_unique<MacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system, &keyboard, &foreground}, "Keyvane");
+        runner = std::make_unique<MacroRunner>(
+            RunnerPlatform{loop, shell, input, screen, windows, system, &keyboard, &foreground}, "Keyvane");
         runner->owner = 0x1234;
         binding = std::make_unique<MacroBinding>(hotkeys, *runner, listPath);
     }
-    ~RunnerFixture() override {
-        binding.reset();
-    }
+    ~RunnerFixture() override { binding.reset(); }
 
     void WriteList(const std::string& text) {
         std::ofstream out(listPath, std::ios::binary | std::ios::trunc);

@@ -8,10 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "test_images.h"
 #include "runner/BitmapFile.h"
 #include "runner/Jpeg.h"
 #include "runner/ScreenCapture.h"
+#include "test_images.h"
 
 namespace kv {
 namespace {

@@ -46,8 +46,8 @@ TEST_F(SendKeySequenceTest, TypesEachTokenAsItsKeyEvents) {
         {"{BACKSPACE}{BKSP}{BS}", Tap(0x08, 3)},
         // VK_PRINT, not the Print Screen key.
         {"{PRTSC}", Tap(0x2A)},
-        {"{DEL}{HOME}{LEFT}{PGDN}{INS}", Keys({Tap(0x2E, 1, true), Tap(0x24, 1, true), Tap(0x25, 1, true),
-                                               Tap(0x22, 1, true), Tap(0x2D, 1, true)})},
+        {"{DEL}{HOME}{LEFT}{PGDN}{INS}",
+         Keys({Tap(0x2E, 1, true), Tap(0x24, 1, true), Tap(0x25, 1, true), Tap(0x22, 1, true), Tap(0x2D, 1, true)})},
         {"{F12}{CAPSLOCK}", Keys({Tap(0x7B), Tap(0x14)})},
         // A one-character name that is neither a key nor a character of the
         // code page is skipped without a message.
@@ -117,7 +117,10 @@ TEST_F(SendKeySequenceTest, NamesAreCutToTwentyCharacters) {
 }
 
 TEST_F(SendKeySequenceTest, ByteThatIsNoCharacterIsReportedAndSkipped) {
-    EXPECT_TRUE(SendKeySequence(context, "a\x81" "b", false));
+    EXPECT_TRUE(SendKeySequence(context,
+                                "a\x81"
+                                "b",
+                                false));
     EXPECT_EQ(input.keys, Keys({Tap('A'), Tap('B')}));
     ASSERT_EQ(shell.boxes.size(), 1u);
     EXPECT_EQ(shell.boxes[0].text, "Invalid KeyName");
@@ -167,8 +170,12 @@ TEST_F(SendKeySequenceTest, LiteralBracesComeFromTheKeyboardLayout) {
     input.layout[std::uint8_t('{')] = 0x600 | '7';
     input.layout[std::uint8_t('}')] = 0x600 | '0';
     EXPECT_TRUE(SendKeySequence(context, "{{}{}}", false));
-    EXPECT_EQ(input.keys, Keys({{Down(kCtrl), Down(kAlt)}, Tap('7'), {Up(kCtrl), Up(kAlt)},
-                                {Down(kCtrl), Down(kAlt)}, Tap('0'), {Up(kCtrl), Up(kAlt)}}));
+    EXPECT_EQ(input.keys, Keys({{Down(kCtrl), Down(kAlt)},
+                                Tap('7'),
+                                {Up(kCtrl), Up(kAlt)},
+                                {Down(kCtrl), Down(kAlt)},
+                                Tap('0'),
+                                {Up(kCtrl), Up(kAlt)}}));
 
     // A layout without the key: the brace is typed as a character.
     input.keys.clear();

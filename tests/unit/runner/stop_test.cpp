@@ -107,11 +107,13 @@ TEST_F(StopTest, RepeatedMacroStopsInsteadOfPlayingEveryRound) {
 
 TEST_F(StopTest, StopEndsTheNestedMacroAndTheOneItRunsInside) {
     bool innerStarted = false;
-    WhenDispatching([&] { return loop.tick >= 10; }, [&] {
-        innerStarted = true;
-        WhenDispatching([&] { return KeyDowns(input, 'C') == 1 && loop.tick >= 50; }, [&] { keyboard.PressEscape(); });
-        runner->RunMacro(true, "KEYEVN", 0, 0xC001, KeyMacro("c|{DELAY5000}|d"), "inner");
-    });
+    WhenDispatching([&] { return loop.tick >= 10; },
+                    [&] {
+                        innerStarted = true;
+                        WhenDispatching([&] { return KeyDowns(input, 'C') == 1 && loop.tick >= 50; },
+                                        [&] { keyboard.PressEscape(); });
+                        runner->RunMacro(true, "KEYEVN", 0, 0xC001, KeyMacro("c|{DELAY5000}|d"), "inner");
+                    });
     runner->RunMacro(true, "KEYEVN", 0, 0xC000, KeyMacro("a|{DELAY5000}|b"), "outer");
     EXPECT_TRUE(innerStarted);
     EXPECT_EQ(KeyDowns(input, 'D'), 0);
@@ -222,14 +224,17 @@ TEST_F(StopTest, TypingPausesWhileTheProgramsWindowIsInFrontAndResumesInTheUsers
     // tray menu).
     std::uint32_t shownAt = 0;
     int typedWhileBoxInFront = 0;
-    WhenDispatching([&] { return KeyDowns(input, 'A') == 1; }, [&] {
-        foreground.front = kMenuOrBox;
-        shownAt = loop.tick;
-        WhenDispatching([&] {
-            if (foreground.front == kMenuOrBox) typedWhileBoxInFront += KeyDowns(input, 'B');
-            return loop.tick - shownAt >= 200;
-        }, [&] { foreground.front = kMainWindow; });
-    });
+    WhenDispatching([&] { return KeyDowns(input, 'A') == 1; },
+                    [&] {
+                        foreground.front = kMenuOrBox;
+                        shownAt = loop.tick;
+                        WhenDispatching(
+                            [&] {
+                                if (foreground.front == kMenuOrBox) typedWhileBoxInFront += KeyDowns(input, 'B');
+                                return loop.tick - shownAt >= 200;
+                            },
+                            [&] { foreground.front = kMainWindow; });
+                    });
     runner->RunMacro(true, "KEYEVN", 0, 0xC000, KeyMacro("ab"), "");
     EXPECT_EQ(typedWhileBoxInFront, 0);
     EXPECT_EQ(KeyDowns(input, 'B'), 1);

@@ -9,18 +9,16 @@ namespace {
 
 TEST(CodePointName, ReadsOneToSixHexDigitsOfAUnicodeScalarValue) {
     const std::pair<const char*, char32_t> good[] = {
-        {"U+41", 0x41},          {"U+E9", 0xE9},          {"U+20AC", 0x20AC}, {"U+1F600", 0x1F600},
-        {"U+10FFFF", 0x10FFFF}, {"U+000041", 0x41},      {"U+0", 0},         {"U+D7FF", 0xD7FF},
-        {"U+E000", 0xE000},     {"U+FFFF", 0xFFFF},
+        {"U+41", 0x41},     {"U+E9", 0xE9}, {"U+20AC", 0x20AC}, {"U+1F600", 0x1F600}, {"U+10FFFF", 0x10FFFF},
+        {"U+000041", 0x41}, {"U+0", 0},     {"U+D7FF", 0xD7FF}, {"U+E000", 0xE000},   {"U+FFFF", 0xFFFF},
     };
     for (const auto& [name, expected] : good) {
         char32_t value = 0xDEAD;
         EXPECT_TRUE(ParseCodePointName(name, value)) << name;
         EXPECT_EQ(value, expected) << name;
     }
-    const char* bad[] = {"U+",       "U+G",      "U+1G",    "U+0000041", "U+110000", "U+FFFFFF",
-                         "U+D800",   "U+DFFF",   "U-41",    "U41",       "+41",      "UU+41",
-                         "U+-1",     "U++1",     "U",       ""};
+    const char* bad[] = {"U+",   "U+G", "U+1G", "U+0000041", "U+110000", "U+FFFFFF", "U+D800", "U+DFFF",
+                         "U-41", "U41", "+41",  "UU+41",     "U+-1",     "U++1",     "U",      ""};
     for (const char* name : bad) {
         char32_t value = 0xDEAD;
         EXPECT_FALSE(ParseCodePointName(name, value)) << name;
@@ -68,7 +66,10 @@ using UnicodeTypingTest = InputFixture;
 
 TEST_F(UnicodeTypingTest, CharactersWithoutKeyAndTheTokenAreTypedAsCharacters) {
     // "café €5 — {U+1F600}" in the list file's code page.
-    EXPECT_TRUE(SendKeySequence(context, "caf\xE9 \x80" "5 \x97 {U+1F600}", false));
+    EXPECT_TRUE(SendKeySequence(context,
+                                "caf\xE9 \x80"
+                                "5 \x97 {U+1F600}",
+                                false));
     EXPECT_EQ(input.keys, Keys({Tap('C'), Tap('A'), Tap('F'), Typed(u"\u00E9"), Tap(' '), Typed(u"\u20AC"), Tap('5'),
                                 Tap(' '), Typed(u"\u2014"), Tap(' '), Typed(u"\U0001F600")}));
     EXPECT_TRUE(shell.boxes.empty());

@@ -48,12 +48,28 @@ TEST(PageCheck, EntriesOfEveryListAreChecked) {
         void (*fill)(EditorPages&);
         const char* what;
     } cases[] = {
-        {pgRunProgram, [](EditorPages& p) { p.lsbRunList = {"a.exe", "b;c.exe"}; }, "\";\""},
+        {pgRunProgram,
+         [](EditorPages& p) {
+             p.lsbRunList = {"a.exe", "b;c.exe"};
+         },
+         "\";\""},
         {pgOpenUrl, [](EditorPages& p) { p.lsbURLs = {"http://a.example/|x"}; }, "\"|\""},
-        {pgKeyEvents, [](EditorPages& p) { p.lsbKeys = {"a", "b|c"}; }, "\"|\""},
+        {pgKeyEvents,
+         [](EditorPages& p) {
+             p.lsbKeys = {"a", "b|c"};
+         },
+         "\"|\""},
         {pgKeyEvents, [](EditorPages& p) { p.lsbKeys = {"x;"}; }, "\";\""},
-        {pgKeyEvents, [](EditorPages& p) { p.lsbKeys = {"a", ""}; }, "empty entry"},
-        {pgMouseEvents, [](EditorPages& p) { p.lsbMouse = {"{LBUTTON}", " "}; }, "blanks"},
+        {pgKeyEvents,
+         [](EditorPages& p) {
+             p.lsbKeys = {"a", ""};
+         },
+         "empty entry"},
+        {pgMouseEvents,
+         [](EditorPages& p) {
+             p.lsbMouse = {"{LBUTTON}", " "};
+         },
+         "blanks"},
         {pgMouseEvents, [](EditorPages& p) { p.lsbMouse = {"{DELAY1|2}"}; }, "\"|\""},
     };
     for (const auto& c : cases) {

@@ -18,10 +18,10 @@
 #include "platform/fake/FakeSystem.h"
 #include "platform/fake/FakeTopLevelWindows.h"
 #include "runner/MacroRunner.h"
-#include "uilogic/EditorChecks.h"
-#include "uilogic/EditorCommit.h"
 #include "support/Shortcuts.h"
 #include "support/TestFiles.h"
+#include "uilogic/EditorChecks.h"
+#include "uilogic/EditorCommit.h"
 
 namespace kv {
 namespace {
@@ -35,9 +35,7 @@ protected:
         runner = std::make_unique<MacroRunner>(RunnerPlatform{loop, shell, input, screen, windows, system}, "Keyvane");
         binding = std::make_unique<MacroBinding>(api, *runner, folder + "/macrolist.lis");
     }
-    ~EditorCommit() override {
-        binding.reset();
-    }
+    ~EditorCommit() override { binding.reset(); }
 
     std::string ListFile() const {
         std::ifstream in(binding->ListPath(), std::ios::binary);
@@ -98,10 +96,16 @@ TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
         {pgOpenUrl, [](EditorPages& p) { p.lsbURLs = {"http://www.keyvane.example/"}; }, "OPNURL",
          "http://www.keyvane.example/"},
         {pgScreenCapture, [](EditorPages& p) { p.txSSPath = "C:\\Keyvane\\"; }, "SCRCAP", "C:\\Keyvane\\|Bitmap"},
-        {pgKeyEvents, [](EditorPages& p) { p.lsbKeys = {"Hello{ENTER}", "{DELAY500}", "^s"}; }, "KEYEVN",
-         "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY500}|^s"},
-        {pgMouseEvents, [](EditorPages& p) { p.lsbMouse = {"{X:10,Y:10}", "{LBUTTON}"}; }, "MOUSEE",
-         "Once|0|{X:10,Y:10}|{LBUTTON}"},
+        {pgKeyEvents,
+         [](EditorPages& p) {
+             p.lsbKeys = {"Hello{ENTER}", "{DELAY500}", "^s"};
+         },
+         "KEYEVN", "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY500}|^s"},
+        {pgMouseEvents,
+         [](EditorPages& p) {
+             p.lsbMouse = {"{X:10,Y:10}", "{LBUTTON}"};
+         },
+         "MOUSEE", "Once|0|{X:10,Y:10}|{LBUTTON}"},
     };
     for (const auto& c : cases) {
         binding->table.MacroCount = 0;
@@ -123,8 +127,8 @@ TEST_F(EditorCommit, NewMacroOfEveryKindReachesTableRegistrationAndFile) {
         EXPECT_EQ(slot.ActionKind, c.kind);
         EXPECT_EQ(slot.ActionData, c.payload);
         EXPECT_TRUE(api.IsRegistered(kCtrlShift, 0x74));
-        EXPECT_EQ(ListFile(), std::to_string(slot.UniqueID) + ";-1;" + c.kind + ";24692;" + c.payload +
-                                  ";My macro@\r\n");
+        EXPECT_EQ(ListFile(),
+                  std::to_string(slot.UniqueID) + ";-1;" + c.kind + ";24692;" + c.payload + ";My macro@\r\n");
     }
 }
 
@@ -333,8 +337,9 @@ TEST_F(EditorCommit, CheckAvailabilityTextsAndIcons) {
 
     Store(NewProgram());
     Notice taken = CheckAvailability(api, modifierNames, kCtrlShiftF5, binding->table);
-    EXPECT_EQ(taken.text, "Ctrl+Shift+F5 is NOT available for registration.\n"
-                          "Ctrl+Shift+F5 is used by the macro \"Open notes\".");
+    EXPECT_EQ(taken.text,
+              "Ctrl+Shift+F5 is NOT available for registration.\n"
+              "Ctrl+Shift+F5 is used by the macro \"Open notes\".");
 
     Notice none = CheckAvailability(api, modifierNames, 0, binding->table);
     EXPECT_EQ(none.text, " doesn't appear to be a hotkey.");

@@ -49,24 +49,35 @@ struct BuildCase {
 };
 
 const BuildCase kBuildCases[] = {
-    {"ThreePrograms", pgRunProgram, [](EditorPages& p) { p.lsbRunList = {"a", "b", "c"}; }, "a|b|c"},
+    {"ThreePrograms", pgRunProgram,
+     [](EditorPages& p) {
+         p.lsbRunList = {"a", "b", "c"};
+     },
+     "a|b|c"},
     {"OneProgram", pgRunProgram, [](EditorPages& p) { p.lsbRunList = {"C:\\Tools\\report.exe"}; },
      "C:\\Tools\\report.exe"},
     {"NoProgram", pgRunProgram, [](EditorPages&) {}, ""},
     {"Urls", pgOpenUrl,
-     [](EditorPages& p) { p.lsbURLs = {"file:///C:/Docs/index.html", "file:///C:/Docs/notes.html"}; },
+     [](EditorPages& p) {
+         p.lsbURLs = {"file:///C:/Docs/index.html", "file:///C:/Docs/notes.html"};
+     },
      "file:///C:/Docs/index.html|file:///C:/Docs/notes.html"},
-    {"CaptureDefault", pgScreenCapture, [](EditorPages& p) { p.txSSPath = "C:\\Keyvane\\"; },
-     "C:\\Keyvane\\|Bitmap"},
+    {"CaptureDefault", pgScreenCapture, [](EditorPages& p) { p.txSSPath = "C:\\Keyvane\\"; }, "C:\\Keyvane\\|Bitmap"},
     {"CaptureJpeg", pgScreenCapture,
      [](EditorPages& p) {
          p.txSSPath = "D:\\Captures";
          p.cbFormat = "JPEG";
      },
      "D:\\Captures|JPEG"},
-    {"KeysActiveOnce", pgKeyEvents, [](EditorPages& p) { p.lsbKeys = {"{F1}", "abc"}; },
+    {"KeysActiveOnce", pgKeyEvents,
+     [](EditorPages& p) {
+         p.lsbKeys = {"{F1}", "abc"};
+     },
      "Active Window|Active Window|Once|0|{F1}|abc"},
-    {"KeysWorkedExample", pgKeyEvents, [](EditorPages& p) { p.lsbKeys = {"Hello{ENTER}", "{DELAY500}", "^s"}; },
+    {"KeysWorkedExample", pgKeyEvents,
+     [](EditorPages& p) {
+         p.lsbKeys = {"Hello{ENTER}", "{DELAY500}", "^s"};
+     },
      "Active Window|Active Window|Once|0|Hello{ENTER}|{DELAY500}|^s"},
     {"KeysNoItemsEndInSeparator", pgKeyEvents, [](EditorPages&) {}, "Active Window|Active Window|Once|0|"},
     {"KeysCustomRepeat", pgKeyEvents,
@@ -78,7 +89,10 @@ const BuildCase kBuildCases[] = {
          p.lsbKeys = {"x"};
      },
      "Custom Window|Notepad|Repeat|5|x"},
-    {"MouseOnce", pgMouseEvents, [](EditorPages& p) { p.lsbMouse = {"{X:10,Y:10}", "{LBUTTON}", "{DELAY100}"}; },
+    {"MouseOnce", pgMouseEvents,
+     [](EditorPages& p) {
+         p.lsbMouse = {"{X:10,Y:10}", "{LBUTTON}", "{DELAY100}"};
+     },
      "Once|0|{X:10,Y:10}|{LBUTTON}|{DELAY100}"},
     {"MouseNoItems", pgMouseEvents, [](EditorPages&) {}, "Once|0|"},
     {"MouseRepeatUntil", pgMouseEvents,
@@ -90,8 +104,7 @@ const BuildCase kBuildCases[] = {
      "Repeat until|3|{RBUTTON}"},
     {"WindowAction", pgWindowActions, [](EditorPages& p) { p.cbWindowSettings = "Restore all Windows"; },
      "Restore all Windows"},
-    {"MiscConfirmed", pgMiscellaneous, [](EditorPages& p) { p.cbMisc = "Shut down Windows"; },
-     "Shut down Windows|-1"},
+    {"MiscConfirmed", pgMiscellaneous, [](EditorPages& p) { p.cbMisc = "Shut down Windows"; }, "Shut down Windows|-1"},
     {"MiscNotConfirmed", pgMiscellaneous,
      [](EditorPages& p) {
          p.cbMisc = "Clear Clipboard";
@@ -131,14 +144,35 @@ struct KeyPageLoad {
 };
 
 const KeyPageLoad kKeyPageLoads[] = {
-    {"ActiveOnceDisablesNameAndCount", "Active Window|Active Window|Once|0|{F1}|abc", "Active Window",
-     "Active Window", false, "Once", "0", false, {"{F1}", "abc"}},
-    {"OtherTextsMeanCustomWindowAndRepeat", "Some Window|Notepad|Twice|7|a", "Custom Window", "Notepad", true,
-     "Repeat", "7", true, {"a"}},
+    {"ActiveOnceDisablesNameAndCount",
+     "Active Window|Active Window|Once|0|{F1}|abc",
+     "Active Window",
+     "Active Window",
+     false,
+     "Once",
+     "0",
+     false,
+     {"{F1}", "abc"}},
+    {"OtherTextsMeanCustomWindowAndRepeat",
+     "Some Window|Notepad|Twice|7|a",
+     "Custom Window",
+     "Notepad",
+     true,
+     "Repeat",
+     "7",
+     true,
+     {"a"}},
     // A blank window name written by an old version vanished in the payload;
     // the fields then shift, as the file reader sees them.
-    {"BlankHeaderFieldShiftsTheRest", "Custom Window||Once|0|{F1}", "Custom Window", "Once", true, "Repeat", "{F1}",
-     true, {}},
+    {"BlankHeaderFieldShiftsTheRest",
+     "Custom Window||Once|0|{F1}",
+     "Custom Window",
+     "Once",
+     true,
+     "Repeat",
+     "{F1}",
+     true,
+     {}},
 };
 
 class KeyPageLoads : public ::testing::TestWithParam<KeyPageLoad> {};

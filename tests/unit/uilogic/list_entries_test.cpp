@@ -95,8 +95,8 @@ TEST(DelayEntry, AnswerIsWrappedAsTyped) {
 
 TEST(SpecialKeyPicker, ButtonsAppendTheirTokensAtTheEnd) {
     std::string text = AppendPickerToken("", 0);  // F1
-    text += "abc";                                 // typed
-    text = AppendPickerToken(text, 14);            // ENTER
+    text += "abc";                                // typed
+    text = AppendPickerToken(text, 14);           // ENTER
     EXPECT_EQ(text, "{F1}abc{ENTER}");
     EXPECT_EQ(AppendPickerToken("", 17), "{INS}");
     EXPECT_EQ(AppendPickerToken("", 24), "{SCROLLLOCK}");
@@ -105,10 +105,10 @@ TEST(SpecialKeyPicker, ButtonsAppendTheirTokensAtTheEnd) {
 }
 
 TEST(SpecialKeyPicker, GridHasThirtyOneKeysEveryTokenKnownToTheKeySender) {
-    const char* captions[kPickerKeyCount] = {
-        "F1",  "F2",    "F3",    "F4",    "F5",    "F6",    "F7",    "F8",   "F9",    "F10",     "F11",
-        "F12", "ESC",   "BKSP",  "ENTER", "HOME",  "END",   "INSERT", "PGUP", "PGDN", "PRTSC",   "BREAK",
-        "TAB", "NUMLOCK", "SLOCK", "CAPSL.", "LEFT", "RIGHT", "UP",    "DOWN", "DEL"};
+    const char* captions[kPickerKeyCount] = {"F1",    "F2",     "F3",   "F4",    "F5",    "F6",    "F7",    "F8",
+                                             "F9",    "F10",    "F11",  "F12",   "ESC",   "BKSP",  "ENTER", "HOME",
+                                             "END",   "INSERT", "PGUP", "PGDN",  "PRTSC", "BREAK", "TAB",   "NUMLOCK",
+                                             "SLOCK", "CAPSL.", "LEFT", "RIGHT", "UP",    "DOWN",  "DEL"};
     for (int i = 0; i < kPickerKeyCount; ++i) {
         EXPECT_STREQ(kPickerKeys[i].caption, captions[i]);
         const std::string token = kPickerKeys[i].token;

@@ -52,12 +52,12 @@ TEST_F(MacroListRowsTest, FilterLooksAtShortcutActionAndDescriptionIgnoringCase)
         std::vector<int> slots;
     } cases[] = {
         {"", {0, 1, 2, 3}},
-        {"NOTES", {0, 3}},        // description, any case
-        {"ctrl+", {0}},           // shortcut
-        {"open", {0, 1}},         // description of 0, action "Open URL" of 1
-        {"key events", {2}},      // action
-        {"49152", {}},            // the identifier is not searched
-        {"4", {}},                // nor the number
+        {"NOTES", {0, 3}},    // description, any case
+        {"ctrl+", {0}},       // shortcut
+        {"open", {0, 1}},     // description of 0, action "Open URL" of 1
+        {"key events", {2}},  // action
+        {"49152", {}},        // the identifier is not searched
+        {"4", {}},            // nor the number
         {"no such text", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(Shown(c.filter), c.slots) << c.filter;
@@ -70,13 +70,12 @@ TEST_F(MacroListRowsTest, SortByAnyColumnBothWaysKeepingSlotOrderForTies) {
         ListOrder order;
         std::vector<int> slots;
     } cases[] = {
-        {{colNumber, false}, {0, 1, 2, 3}},
-        {{colNumber, true}, {3, 2, 1, 0}},
-        {{colShortcut, false}, {1, 3, 0, 2}},   // Alt+B twice (slot order), Ctrl+F5, Shift+Z
-        {{colShortcut, true}, {2, 0, 1, 3}},    // ties keep slot order both ways
-        {{colAction, false}, {2, 1, 0, 3}},     // Key Events, Open URL, Run Program, Unknown (ZZZZZZ)
+        {{colNumber, false}, {0, 1, 2, 3}},      {{colNumber, true}, {3, 2, 1, 0}},
+        {{colShortcut, false}, {1, 3, 0, 2}},     // Alt+B twice (slot order), Ctrl+F5, Shift+Z
+        {{colShortcut, true}, {2, 0, 1, 3}},      // ties keep slot order both ways
+        {{colAction, false}, {2, 1, 0, 3}},       // Key Events, Open URL, Run Program, Unknown (ZZZZZZ)
         {{colDescription, false}, {1, 3, 0, 2}},  // news, notes, Open (case ignored), type
-        {{colUniqueId, false}, {2, 1, 0, 3}},   // 0, 49152, 49153, 49154 as numbers
+        {{colUniqueId, false}, {2, 1, 0, 3}},     // 0, 49152, 49153, 49154 as numbers
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Shown("", c.order), c.slots) << c.order.column << (c.order.descending ? " desc" : " asc");

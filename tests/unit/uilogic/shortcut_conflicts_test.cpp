@@ -51,8 +51,8 @@ TEST_F(Conflicts, AMacroSwitchedOffHoldsNothing) {
 }
 
 TEST_F(Conflicts, ReservedTableCoversTheSystemKeysAndNothingElse) {
-    for (const char* name : {"Win+L", "Win+D", "Win+E", "Win+R", "Win+Tab", "Ctrl+Alt+Del", "Ctrl+Shift+Esc",
-                             "Alt+Tab", "F12"}) {
+    for (const char* name :
+         {"Win+L", "Win+D", "Win+E", "Win+R", "Win+Tab", "Ctrl+Alt+Del", "Ctrl+Shift+Esc", "Alt+Tab", "F12"}) {
         bool found = false;
         for (const ReservedShortcut& r : ReservedShortcuts()) found = found || std::string(r.name) == name;
         EXPECT_TRUE(found) << name;
@@ -106,7 +106,8 @@ TEST_F(Conflicts, LoadAndSwitchRefusalsNameTheHolder) {
     EXPECT_EQ(RefusedAtLoadText({1}, *table, Text),
               "These macros do not run because their shortcut could not be registered:\n"
               "\"Second notes\": <24692> is used by the macro \"Open notes\".");
-    EXPECT_EQ(StaysOffText(*table, 1, "S"), "The macro \"Second notes\" stays off: S is used by the macro \"Open notes\".");
+    EXPECT_EQ(StaysOffText(*table, 1, "S"),
+              "The macro \"Second notes\" stays off: S is used by the macro \"Open notes\".");
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ TEST(ShowWindowRequest, AcceptsOnlyTheExactText) {
     } cases[] = {
         {std::string("SHOWWINDOW\0", 11), true},
         {std::string("SHOWWINDOW\0garbage", 18), true},  // the text ends at its NUL
-        {std::string("SHOWWINDOW", 10), true},            // no NUL: the record's end ends it
+        {std::string("SHOWWINDOW", 10), true},           // no NUL: the record's end ends it
         {std::string("showwindow\0", 11), false},
         {std::string("ShowWindow\0", 11), false},
         {std::string("SHOWWINDOWS\0", 12), false},

@@ -40,12 +40,24 @@ TEST(WebLinks, CommandsOpenTheirAddressOwnedByTheWindow) {
 TEST(WebLinks, DonateAsksFirstAndThanksOnlyAfterYes) {
     FakeShell shell;
     int asked = 0;
-    DonateCommand(shell, 1, [&] { ++asked; return false; }, "Keyvane");
+    DonateCommand(
+        shell, 1,
+        [&] {
+            ++asked;
+            return false;
+        },
+        "Keyvane");
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(shell.opened.empty());
     EXPECT_TRUE(shell.boxes.empty());
 
-    DonateCommand(shell, 1, [&] { ++asked; return true; }, "Keyvane");
+    DonateCommand(
+        shell, 1,
+        [&] {
+            ++asked;
+            return true;
+        },
+        "Keyvane");
     ASSERT_EQ(shell.opened.size(), 1u);
     EXPECT_EQ(shell.opened[0].file, DonationAddress());
     ASSERT_EQ(shell.boxes.size(), 1u);
