@@ -22,7 +22,7 @@ void EditorForm::CreateControls() {
     winBox.SetVisible(false);
     ctrlBox.SetChecked(true);
     keyCombo.Create(site, idKeyCombo, 200, 8, 172, 12);
-    checkAvailabilityButton.Create(site, idCheckAvailability, "", 378, 8, 23, 22, pictures_, picCheck);
+    checkAvailabilityButton.Create(site, idCheckAvailability, "", 378, 8, 23, 22, pictures_.Get(), picCheck);
     AddHint(hints_, checkAvailabilityButton.Handle(), "Check availability");
 
     actionLabel.Create(site, "Ac&tion:", 8, 43, 52, 14);
@@ -48,15 +48,15 @@ void EditorForm::CreateControls() {
 void EditorForm::CreateProgramAndUrlPages(const ControlSite& site) {
     programPathLabel.Create(site, "&Program Path:", 16, 90, 120, 14);
     programPathEdit.Create(site, idProgramPath, 16, 106, 321, 21, true);
-    browseProgramButton.Create(site, idBrowseProgram, "", 341, 105, 23, 22, pictures_, picBrowse);
-    addProgramButton.Create(site, idAddProgram, "", 366, 105, 23, 22, pictures_, picAdd);
+    browseProgramButton.Create(site, idBrowseProgram, "", 341, 105, 23, 22, pictures_.Get(), picBrowse);
+    addProgramButton.Create(site, idAddProgram, "", 366, 105, 23, 22, pictures_.Get(), picAdd);
     programList.Create(site, idProgramList, 16, 134, 373, 194);
     pages_[pgRunProgram] = {programPathLabel.Handle(), programPathEdit.Handle(), browseProgramButton.Handle(),
                             addProgramButton.Handle(), programList.Handle()};
 
     urlLabel.Create(site, "&URL:", 16, 95, 30, 14);
     urlEdit.Create(site, idUrlEdit, 48, 92, 314, 21);
-    addUrlButton.Create(site, idAddUrl, "", 366, 91, 23, 22, pictures_, picAdd);
+    addUrlButton.Create(site, idAddUrl, "", 366, 91, 23, 22, pictures_.Get(), picAdd);
     urlList.Create(site, idUrlList, 16, 120, 373, 208);
     pages_[pgOpenUrl] = {urlLabel.Handle(), urlEdit.Handle(), addUrlButton.Handle(), urlList.Handle()};
 }
@@ -64,7 +64,7 @@ void EditorForm::CreateProgramAndUrlPages(const ControlSite& site) {
 void EditorForm::CreateCapturePage(const ControlSite& site) {
     captureFolderLabel.Create(site, "&Path:", 16, 90, 60, 14);
     captureFolderEdit.Create(site, idCaptureFolder, 16, 106, 346, 21, true);
-    chooseFolderButton.Create(site, idChooseFolder, "", 366, 105, 23, 22, pictures_, picFolder);
+    chooseFolderButton.Create(site, idChooseFolder, "", 366, 105, 23, 22, pictures_.Get(), picFolder);
     formatLabel.Create(site, "&Format:", 16, 138, 60, 14);
     formatCombo.Create(site, idFormatCombo, 16, 154, 120);
     formatCombo.SetItems(kFormatEntries);

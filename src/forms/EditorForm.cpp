@@ -65,7 +65,7 @@ EditorForm::EditorForm(EditorHost host, HWND owner)
     : ModalForm(ModalFormArgs{"TfrmAdd", "New Macro", kClientWidth, kClientHeight, owner,
                               ProgramIcon(GetSystemMetrics(SM_CXICON))}),
       host_(std::move(host)) {
-    pictures_ = CreateEditorPictures(Dpi());
+    pictures_.Reset(CreateEditorPictures(Dpi()));
     CreateControls();
     SetWindowSubclass(descriptionMemo.Handle(), DescriptionKeysProc, kDescriptionKeysSubclass, 0);
     keyPreview_.Attach(Handle(), [this](WORD key) { FormKeyDown(key); });
@@ -78,7 +78,6 @@ EditorForm::EditorForm(EditorHost host, HWND owner)
 EditorForm::~EditorForm() {
     SetPositionTimer(false);
     if (Handle()) DestroyWindow(Handle());
-    if (pictures_) ImageList_Destroy(pictures_);
 }
 
 // ---------------------------------------------------------------- the form
@@ -216,13 +215,12 @@ void EditorForm::OnContextMenu(HWND control, LPARAM lParam) {
 
 void EditorForm::OnDpiChanged() {
     // The pictures of the flat buttons are drawn again at the new size.
-    HIMAGELIST old = pictures_;
-    pictures_ = CreateEditorPictures(Dpi());
+    OwnedImageList old = std::move(pictures_);
+    pictures_.Reset(CreateEditorPictures(Dpi()));
     for (TFlatButton* button :
          {&checkAvailabilityButton, &browseProgramButton, &addProgramButton, &addUrlButton, &chooseFolderButton}) {
-        button->SetImages(pictures_);
+        button->SetImages(pictures_.Get());
     }
-    if (old) ImageList_Destroy(old);
 }
 
 void EditorForm::DrawPosition(const DRAWITEMSTRUCT& item) {

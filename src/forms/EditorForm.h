@@ -223,7 +223,7 @@ private:
                      std::string EditorPages::*text, EditControl& box);
 
     EditorHost host_;
-    HIMAGELIST pictures_ = nullptr;
+    OwnedImageList pictures_;  // the flat buttons' pictures, at the form's dpi
     HWND hints_ = nullptr;
     KeyPreview keyPreview_;
     // The controls of each page of the details.

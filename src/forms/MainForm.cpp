@@ -96,7 +96,7 @@ MainForm::MainForm(const MainFormServices& services)
     runner_.OnPlayingChanged = [this] { UpdatePlayingTip(); };
 
     CreateMenus();
-    pictures_ = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kToolButtons)), 0);
+    pictures_.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kToolButtons)), 0));
     CreateControls();
     LoadMacros();
 }
@@ -108,7 +108,6 @@ MainForm::~MainForm() {
     application_.OnRestore = nullptr;
     application_.SetMainForm(nullptr);
     if (Handle()) DestroyWindow(Handle());
-    if (pictures_) ImageList_Destroy(pictures_);
 }
 
 void MainForm::CreateMenus() {
@@ -164,12 +163,12 @@ void MainForm::CreateControls() {
         int picture = -1;
         if (HANDLE bitmap = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(b.picture), IMAGE_BITMAP, 0, 0,
                                        LR_CREATEDIBSECTION)) {
-            picture = ImageList_AddMasked(pictures_, static_cast<HBITMAP>(bitmap), RGB(255, 0, 255));
+            picture = ImageList_AddMasked(pictures_.Get(), static_cast<HBITMAP>(bitmap), RGB(255, 0, 255));
             DeleteObject(bitmap);
         }
         SpeedButton& button = this->*b.button;
         const RECT bounds = {0, 0, Scale(kButtonWidth, dpi_), Scale(kButtonHeight, dpi_)};  // placed by Layout
-        button.Create(toolBar.Handle(), int(b.command), bounds, pictures_, picture, b.groupIndex, b.visible);
+        button.Create(toolBar.Handle(), int(b.command), bounds, pictures_.Get(), picture, b.groupIndex, b.visible);
         SetWindowLongPtrA(button.Handle(), GWL_STYLE, GetWindowLongPtrA(button.Handle(), GWL_STYLE) | WS_TABSTOP);
         AddHint(hints_, button.Handle(), b.hint);
     }

@@ -225,7 +225,7 @@ private:
     int dpi_ = 96;
     OwnedFont font_;
     HICON smallIcon_ = nullptr;
-    HIMAGELIST pictures_ = nullptr;
+    OwnedImageList pictures_;  // the tool bar's pictures
     HWND hints_ = nullptr;
     HMENU mainMenu_ = nullptr;  // destroyed with the window
     HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
