@@ -21,15 +21,6 @@ std::string ThisDir() {
     return path.substr(0, path.find_last_of("\\/") + 1);
 }
 
-INPUT KeyInput(WORD vk, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = WORD(MapVirtualKeyA(vk, 0));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
 UINT PlatformModifiers(std::uint32_t hotKey) {
     UINT modifiers = 0;
     if (hotKey & 0x2000) modifiers |= MOD_SHIFT;
@@ -40,6 +31,15 @@ UINT PlatformModifiers(std::uint32_t hotKey) {
 }
 
 }  // namespace
+
+INPUT KeyInput(WORD vk, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = vk;
+    input.ki.wScan = WORD(MapVirtualKeyA(vk, 0));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
 
 void SetKeyvanePath(const std::string& path) { g_keyvanePath = path; }
 const std::string& KeyvanePath() { return g_keyvanePath; }

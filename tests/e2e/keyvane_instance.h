@@ -13,6 +13,9 @@
 
 namespace kv::e2e {
 
+// One key event as SendInput takes it: vk pressed, or let go when up.
+INPUT KeyInput(WORD vk, bool up);
+
 void SetKeyvanePath(const std::string& path);
 const std::string& KeyvanePath();
 // kv_e2e_mark.exe, built beside this program.

@@ -17,22 +17,13 @@ namespace {
 
 constexpr int kFileNameBox = 0x47C;  // cmb13 of the open dialog
 
-INPUT Key(WORD vk, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = WORD(MapVirtualKeyA(vk, 0));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    return input;
-}
-
 // One press of a key, with Ctrl held when asked.
 void Press(WORD vk, bool ctrl = false) {
     std::vector<INPUT> inputs;
-    if (ctrl) inputs.push_back(Key(VK_CONTROL, false));
-    inputs.push_back(Key(vk, false));
-    inputs.push_back(Key(vk, true));
-    if (ctrl) inputs.push_back(Key(VK_CONTROL, true));
+    if (ctrl) inputs.push_back(KeyInput(VK_CONTROL, false));
+    inputs.push_back(KeyInput(vk, false));
+    inputs.push_back(KeyInput(vk, true));
+    if (ctrl) inputs.push_back(KeyInput(VK_CONTROL, true));
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
     Sleep(100);
 }
