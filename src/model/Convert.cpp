@@ -27,20 +27,53 @@ bool EqualsIgnoreCase(const std::string& a, const char* b) {
 }
 
 // A decimal number with an optional fraction and exponent, blanks allowed
-// around it.
-bool TryStrToFloat(const std::string& text, double& value) {
+// around it: false when the text is no such number. Only whether the number
+// is zero matters to the callers, so it is read without the runtime's
+// strtod (which would bring in its whole floating-point parser): a number is
+// zero when all its digits are, or when it lies below the smallest double
+// (about 4.9e-324), where strtod would give zero too.
+bool TryDecimalIsNonZero(const std::string& text, bool& nonZero) {
     size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
     size_t end = text.size();
+    while (i < end && text[i] == ' ') ++i;
     while (end > i && text[end - 1] == ' ') --end;
-    if (i == end) return false;
-    std::string body = text.substr(i, end - i);
-    for (char c : body) {
-        if (!((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.' || c == 'e' || c == 'E')) return false;
+    if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::string mantissa;  // the digits, without the point
+    long long whole = -1;  // how many of them stand before the point; -1 while no point came
+    for (; i < end && (isDigit(text[i]) || (text[i] == '.' && whole < 0)); ++i) {
+        if (text[i] == '.') {
+            whole = (long long)mantissa.size();
+        } else {
+            mantissa += text[i];
+        }
     }
-    char* stop = nullptr;
-    value = std::strtod(body.c_str(), &stop);
-    return stop == body.c_str() + body.size();
+    if (mantissa.empty()) return false;
+    if (whole < 0) whole = (long long)mantissa.size();
+    long long exponent = 0;
+    if (i < end && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < end && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+        if (i == end || !isDigit(text[i])) return false;
+        for (; i < end && isDigit(text[i]); ++i) {
+            if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
+        }
+        if (negative) exponent = -exponent;
+    }
+    if (i != end) return false;
+
+    const size_t first = mantissa.find_first_not_of('0');
+    if (first == std::string::npos) {
+        nonZero = false;
+        return true;
+    }
+    // The power of ten of the first nonzero digit.
+    const long long at = whole - 1 - (long long)first + exponent;
+    // The smallest double is 4.9406564584124654e-324; half of it rounds to zero.
+    nonZero = at > -324 || (at == -324 && mantissa.substr(first, 17) > "24703282292062327");
+    return true;
 }
 
 }  // namespace
@@ -95,8 +128,8 @@ std::int32_t StrToInt(const std::string& text) {
 }
 
 bool StrToBool(const std::string& text) {
-    double number = 0;
-    if (TryStrToFloat(text, number)) return number != 0;
+    bool nonZero = false;
+    if (TryDecimalIsNonZero(text, nonZero)) return nonZero;
     std::int32_t integer = 0;
     if (TryStrToInt(text, integer)) return integer != 0;
     if (EqualsIgnoreCase(text, "True")) return true;

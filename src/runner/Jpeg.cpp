@@ -179,7 +179,8 @@ bool Compress(const Bitmap& bitmap, JSAMPROW* rows, std::uint8_t* rowBuffer, std
     err.pub.output_message = SilentMessage;
     err.message[0] = 0;
     if (KV_SETJMP(err.jump)) {
-        std::snprintf(message, JMSG_LENGTH_MAX, "%s", err.message);
+        std::strncpy(message, err.message, JMSG_LENGTH_MAX - 1);
+        message[JMSG_LENGTH_MAX - 1] = '\0';
         jpeg_destroy_compress(&cinfo);
         return false;
     }

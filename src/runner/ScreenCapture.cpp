@@ -25,10 +25,37 @@ void WriteCaptureFile(const std::string& path, std::initializer_list<FilePiece> 
 
 }  // namespace
 
+namespace {
+
+// value in at least digits decimal digits, zeros in front; a minus sign
+// before a negative one.
+void AppendPadded(std::string& text, int value, int digits) {
+    if (value < 0) {
+        text += '-';
+        value = -value;
+    }
+    const std::string number = std::to_string(value);
+    if (int(number.size()) < digits) text.append(std::size_t(digits) - number.size(), '0');
+    text += number;
+}
+
+}  // namespace
+
+// Written by hand rather than with snprintf: the program's only formatted
+// print would bring in the runtime's whole printf (about 15 KiB).
 std::string DateTimeStr(const LocalTime& t) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%04d.%02d.%02d.%02d%02d%02d.%03d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second, t.millisecond);
+    std::string text;
+    AppendPadded(text, t.year, 4);
+    text += '.';
+    AppendPadded(text, t.month, 2);
+    text += '.';
+    AppendPadded(text, t.day, 2);
+    text += '.';
+    AppendPadded(text, t.hour, 2);
+    AppendPadded(text, t.minute, 2);
+    AppendPadded(text, t.second, 2);
+    text += '.';
+    AppendPadded(text, t.millisecond, 3);
     return text;
 }
 
