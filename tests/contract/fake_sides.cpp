@@ -6,7 +6,11 @@
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
+#include "platform/fake/FakeSystem.h"
+#include "platform/fake/FakeTopLevelWindows.h"
 #include "screen_api_contract.h"
+#include "system_api_contract.h"
+#include "top_level_windows_contract.h"
 
 namespace kv {
 namespace contract {
@@ -27,11 +31,34 @@ struct FakeScreenSide {
 struct FakeLoopSide {
     using Api = FakeMessageLoop;
 };
+struct FakeSystemSide {
+    using Api = FakeSystem;
+    static bool PutText(Api& api, const std::string& text) {
+        api.clipboard = text;
+        return true;
+    }
+    static std::string Text(Api& api) { return api.clipboard; }
+};
+struct FakeWindowsSide {
+    using Api = FakeTopLevelWindows;
+    static WindowHandle OpenOwnWindow(Api& api) {
+        api.Open(0x4242);
+        api.windows.front().ours = true;
+        return 0x4242;
+    }
+    static void Close(Api& api, WindowHandle window) { api.Close(window); }
+    template <typename Done>
+    static bool Settle(Done done) {
+        return done();
+    }
+};
 
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, HotKeyApiContract, FakeHotKeySide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InputApiContract, FakeInputSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ScreenApiContract, FakeScreenSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, MessageLoopContract, FakeLoopSide);
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, SystemApiContract, FakeSystemSide);
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, TopLevelWindowsContract, FakeWindowsSide);
 
 }  // namespace contract
 }  // namespace kv
