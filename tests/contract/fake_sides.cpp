@@ -1,7 +1,9 @@
 // The contracts against the fakes, natively.
+#include "foreground_contract.h"
 #include "hotkey_api_contract.h"
 #include "input_api_contract.h"
 #include "message_loop_contract.h"
+#include "platform/fake/FakeForeground.h"
 #include "platform/fake/FakeHotKeyApi.h"
 #include "platform/fake/FakeInput.h"
 #include "platform/fake/FakeMessageLoop.h"
@@ -31,6 +33,19 @@ struct FakeScreenSide {
 struct FakeLoopSide {
     using Api = FakeMessageLoop;
 };
+struct FakeForegroundSide {
+    using Api = FakeForeground;
+    static WindowHandle OpenOwnWindow(Api& api) {
+        api.own.insert(0x5151);
+        api.shown.insert(0x5151);
+        return 0x5151;
+    }
+    static void Hide(Api& api, WindowHandle window) { api.shown.erase(window); }
+    static void Close(Api& api, WindowHandle window) {
+        api.own.erase(window);
+        api.gone.insert(window);
+    }
+};
 struct FakeSystemSide {
     using Api = FakeSystem;
     static bool PutText(Api& api, const std::string& text) {
@@ -58,6 +73,7 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InputApiContract, FakeInputSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ScreenApiContract, FakeScreenSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, MessageLoopContract, FakeLoopSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, SystemApiContract, FakeSystemSide);
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ForegroundContract, FakeForegroundSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, TopLevelWindowsContract, FakeWindowsSide);
 
 }  // namespace contract

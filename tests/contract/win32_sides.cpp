@@ -1,9 +1,11 @@
 // The contracts against the Win32 implementations, under Wine.
 #include <windows.h>
 
+#include "foreground_contract.h"
 #include "hotkey_api_contract.h"
 #include "input_api_contract.h"
 #include "message_loop_contract.h"
+#include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32HotKeyApi.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MessageLoop.h"
@@ -31,6 +33,16 @@ struct Win32ScreenSide {
 };
 struct Win32LoopSide {
     using Api = Win32MessageLoop;
+};
+struct Win32ForegroundSide {
+    using Api = Win32Foreground;
+    static WindowHandle OpenOwnWindow(Api&) {
+        HWND window = CreateWindowExA(0, "STATIC", "Keyvane contract foreground", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60,
+                                      60, 200, 120, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        return reinterpret_cast<WindowHandle>(window);
+    }
+    static void Hide(Api&, WindowHandle window) { ShowWindow(reinterpret_cast<HWND>(window), SW_HIDE); }
+    static void Close(Api&, WindowHandle window) { DestroyWindow(reinterpret_cast<HWND>(window)); }
 };
 struct Win32SystemSide {
     using Api = Win32System;
@@ -91,6 +103,7 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Win32, InputApiContract, Win32InputSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ScreenApiContract, Win32ScreenSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, MessageLoopContract, Win32LoopSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, SystemApiContract, Win32SystemSide);
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ForegroundContract, Win32ForegroundSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, TopLevelWindowsContract, Win32WindowsSide);
 
 }  // namespace contract

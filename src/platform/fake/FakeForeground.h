@@ -13,6 +13,7 @@ public:
     bool IsOwnWindow(WindowHandle window) override { return own.count(window) != 0; }
     bool IsShown(WindowHandle window) override { return shown.count(window) != 0; }
     bool Activate(WindowHandle window) override {
+        if (gone.count(window) != 0) return false;  // closed meanwhile
         ++activations;
         front = window;
         return true;
@@ -21,6 +22,7 @@ public:
     WindowHandle front = 0;
     std::set<WindowHandle> own;
     std::set<WindowHandle> shown;
+    std::set<WindowHandle> gone;  // closed: they cannot be activated
     int activations = 0;
 };
 
