@@ -4,6 +4,8 @@
 // and the keyboard watch installed.
 // The anchor, in the same run: the same text sent with raw SendInput, one
 // key (down and up) per call; three runs of each, alternating, medians.
+// A second anchor: the same typing without the keyboard watch, so the cost
+// of the watch shows as a ratio of its own (--no-watch types only that way).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -68,7 +70,14 @@ void SendRaw(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const int characters = argc > 1 ? std::atoi(argv[1]) : 4000;
+    int characters = 4000;
+    bool watched = true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--no-watch")
+            watched = false;
+        else
+            characters = std::atoi(argv[i]);
+    }
     std::string text;
     const std::string sentence = "the quick brown fox jumps over the lazy dog ";
     while (int(text.size()) < characters) text += sentence;
@@ -90,7 +99,7 @@ int main(int argc, char** argv) {
     kv::PlaybackControl playback;
     playback.foreground = &foreground;
     playback.keyboard = &keyboard;
-    keyboard.Start({});
+    if (watched) keyboard.Start({});
     kv::InputContext context{input, loop, shell};
     context.playback = &playback;
     kv::Delay(loop, 200);
@@ -107,28 +116,43 @@ int main(int argc, char** argv) {
     std::printf("sending: %.3f s, %.0f keys/s\n", sent - start, characters / (sent - start));
     std::printf("until arrived: %.3f s, %.0f keys/s\n", arrived - start, got / (arrived - start));
 
-    // The anchor, three times between three more runs of keyvane's sender;
-    // keys per second until arrived, medians.
-    auto typed = [&](bool raw) {
+    // The anchors, three times each between three more runs of keyvane's
+    // sender; keys per second until arrived, medians.
+    enum class Way { Keyvane, Raw, Unwatched };
+    auto typed = [&](Way way) {
         SetWindowTextA(window, "");
         kv::Delay(loop, 200);
+        if (way == Way::Unwatched) keyboard.Stop();
         const double from = Seconds();
-        if (raw) {
+        if (way == Way::Raw) {
             SendRaw(text);
         } else {
             kv::SendKeySequence(context, text, true);
         }
         while (GetWindowTextLengthA(window) < characters && Seconds() - from < 30) kv::Delay(loop, 1);
-        return GetWindowTextLengthA(window) == characters ? characters / (Seconds() - from) : 0.0;
+        const double rate = GetWindowTextLengthA(window) == characters ? characters / (Seconds() - from) : 0.0;
+        if (way == Way::Unwatched && watched) keyboard.Start({});
+        return rate;
     };
-    std::vector<double> keyvaneRates = {got / (arrived - start)}, rawRates;
+    std::vector<double> keyvaneRates = {got / (arrived - start)}, rawRates, unwatchedRates;
     for (int round = 0; round < 3; ++round) {
-        rawRates.push_back(typed(true));
-        if (round < 2) keyvaneRates.push_back(typed(false));
+        rawRates.push_back(typed(Way::Raw));
+        if (watched) unwatchedRates.push_back(typed(Way::Unwatched));
+        if (round < 2) keyvaneRates.push_back(typed(Way::Keyvane));
     }
     std::sort(keyvaneRates.begin(), keyvaneRates.end());
     std::sort(rawRates.begin(), rawRates.end());
+    std::sort(unwatchedRates.begin(), unwatchedRates.end());
     const double keys = keyvaneRates[1], rawKeys = rawRates[1];
+    if (watched) {
+        const double unwatchedKeys = unwatchedRates[1];
+        std::printf("without the keyboard watch (anchor): median %.0f keys/s; with it against without: %.2fx\n",
+                    unwatchedKeys, keys / unwatchedKeys);
+        std::printf("summary: Typing with the keyboard watch; %.0f keys/s; %.0f keys/s; %.2fx; >= 0.9x\n", keys,
+                    unwatchedKeys, keys / unwatchedKeys);
+    } else {
+        std::printf("typed without the keyboard watch\n");
+    }
     std::printf("keyvane: median %.0f keys/s; raw SendInput, one key per call (anchor): median %.0f keys/s\n", keys,
                 rawKeys);
     std::printf("keyvane against raw SendInput: %.2fx\n", keys / rawKeys);

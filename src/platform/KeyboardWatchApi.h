@@ -9,9 +9,8 @@ namespace kv {
 
 struct KeyboardWatchEvents {
     // A press of Esc on the keyboard itself; Esc keys injected by any program,
-    // this one included, are not reported. True when the press stopped
-    // something: it is then kept from the window in front.
-    std::function<bool()> onEscape;
+    // this one included, are not reported.
+    std::function<void()> onEscape;
     // Any key that goes up, injected or not.
     std::function<void(std::uint8_t virtualKey)> onKeyUp;
 };
@@ -26,6 +25,10 @@ public:
     // Stops following it; may be called from inside an event.
     virtual void Stop() = 0;
     virtual bool Active() const = 0;
+    // While true, the presses of Esc that onEscape reports are kept from the
+    // window in front: they stop a macro and were meant for the program. Set
+    // ahead, since the watch decides before the program hears of the press.
+    virtual void TakeEscape(bool take) = 0;
 
     // While active: whether the key is down now, as far as the key state
     // read at Start and the events since tell (Shift, Ctrl, Alt and the

@@ -28,16 +28,18 @@ void MacroRunner::WatchKeyboard() {
     KeyboardWatchApi* keyboard = platform_.keyboard;
     if (!keyboard || keyboard->Active()) return;
     KeyboardWatchEvents events;
-    events.onEscape = [this] {
-        if (!IsPlaying()) return false;
-        RequestStop();
-        return true;
-    };
+    events.onEscape = [this] { RequestStop(); };
     events.onKeyUp = [this](std::uint8_t key) {
         held_.KeyReleased(key);
         UnwatchKeyboardWhenIdle();
     };
-    keyboard->Start(std::move(events));
+    if (keyboard->Start(std::move(events))) keyboard->TakeEscape(IsPlaying());
+}
+
+void MacroRunner::TakeEscapeWhilePlaying() {
+    // Esc stops only a key or mouse macro; the watch decides on its own
+    // whether the press goes on to the window in front.
+    if (platform_.keyboard) platform_.keyboard->TakeEscape(IsPlaying());
 }
 
 void MacroRunner::UnwatchKeyboardWhenIdle() {
@@ -77,6 +79,7 @@ void MacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uin
     running_.push_back(UniqueID);
     if (plays) {
         playing_.push_back(Description);
+        TakeEscapeWhilePlaying();
         if (OnPlayingChanged) OnPlayingChanged();
     }
     try {
@@ -94,6 +97,7 @@ void MacroRunner::RunMacro(bool Enabled, const std::string& ActionKind, std::uin
     running_.erase(std::find(running_.begin(), running_.end(), UniqueID));
     if (plays) {
         playing_.pop_back();
+        TakeEscapeWhilePlaying();
         if (OnPlayingChanged) OnPlayingChanged();
     }
     // A stop ends the nested macros and then the outer ones; the next

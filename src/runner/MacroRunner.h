@@ -81,6 +81,7 @@ private:
     // one is still held.
     void WatchKeyboard();
     void UnwatchKeyboardWhenIdle();
+    void TakeEscapeWhilePlaying();
 
     RunnerPlatform platform_;
     std::string appTitle_;

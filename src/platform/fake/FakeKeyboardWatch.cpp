@@ -14,7 +14,13 @@ bool FakeKeyboardWatch::Start(KeyboardWatchEvents events) {
 
 void FakeKeyboardWatch::Stop() { active = false; }
 
-bool FakeKeyboardWatch::PressEscape() { return active && events_.onEscape && events_.onEscape(); }
+bool FakeKeyboardWatch::PressEscape() {
+    if (!active) return false;
+    // Decided before the program hears of the press, as the real watch does.
+    const bool taken = escapeTaken;
+    if (events_.onEscape) events_.onEscape();
+    return taken;
+}
 
 void FakeKeyboardWatch::Release(std::uint8_t virtualKey) {
     down[virtualKey] = false;

@@ -12,11 +12,12 @@ public:
     bool Start(KeyboardWatchEvents events) override;
     void Stop() override;
     bool Active() const override { return active; }
+    void TakeEscape(bool take) override { escapeTaken = take; }
     bool IsKeyDown(std::uint8_t virtualKey) const override { return down[virtualKey]; }
     bool IsModifierKeyHeld() const override { return modifierHeld; }
 
     // The user presses Esc; reported only while the watch runs. True when
-    // the press was taken.
+    // the press was kept from the window in front.
     bool PressEscape();
     // The user lets the key go.
     void Release(std::uint8_t virtualKey);
@@ -26,6 +27,7 @@ public:
     int starts = 0;
     std::array<bool, 256> down{};
     bool modifierHeld = false;
+    bool escapeTaken = false;
 
 private:
     KeyboardWatchEvents events_;

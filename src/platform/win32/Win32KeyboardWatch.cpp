@@ -12,49 +12,74 @@ struct SidedKey {
 const SidedKey kSidedKeys[] = {
     {VK_SHIFT, VK_LSHIFT, VK_RSHIFT}, {VK_CONTROL, VK_LCONTROL, VK_RCONTROL}, {VK_MENU, VK_LMENU, VK_RMENU}};
 
+// Posted to the watch's window: the hook recorded something to raise.
+constexpr UINT kKeyboardNews = WM_APP + 0x4B;
+
 }  // namespace
 
-Win32KeyboardWatch* Win32KeyboardWatch::current_ = nullptr;
+std::atomic<Win32KeyboardWatch*> Win32KeyboardWatch::current_{nullptr};
 
-Win32KeyboardWatch::~Win32KeyboardWatch() { Unhook(); }
+Win32KeyboardWatch::~Win32KeyboardWatch() { Stop(); }
 
 bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
-    if (hook_ && unhookPending_) {
-        // Still installed: keep it, with the new events.
-        unhookPending_ = false;
+    if (thread_) {
         events_ = std::move(events);
         return true;
     }
-    if (hook_) return true;
-    if (current_) return false;
+    Win32KeyboardWatch* none = nullptr;
+    if (!current_.compare_exchange_strong(none, this)) return false;
+    if (!window_) window_ = std::make_unique<MessageWindow>(static_cast<MessageReceiver*>(this), HWND_MESSAGE);
+    if (!window_->Handle()) {
+        current_ = nullptr;
+        return false;
+    }
     // The state when the watch begins; the hook's reports keep it current.
     for (int key = 1; key < 256; ++key) down_[size_t(key)] = (GetAsyncKeyState(key) & 0x8000) != 0;
+    for (auto& bits : released_) bits = 0;
+    escapePressed_ = false;
+    notified_ = false;
     events_ = std::move(events);
-    hook_ = SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0);
-    if (hook_) current_ = this;
-    return hook_ != nullptr;
+
+    ready_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+    hooked_ = false;
+    if (ready_) thread_.Reset(CreateThread(nullptr, 0, HookThread, this, 0, &threadId_));
+    if (thread_) {
+        WaitForSingleObject(ready_.Get(), INFINITE);
+        if (hooked_) return true;
+        // The thread has ended: no hook, nothing to wait for.
+        WaitForSingleObject(thread_.Get(), INFINITE);
+        thread_.Reset();
+    }
+    current_ = nullptr;
+    return false;
 }
 
 void Win32KeyboardWatch::Stop() {
-    if (!hook_) return;
-    if (inHook_) {
-        unhookPending_ = true;
-        return;
-    }
-    Unhook();
-}
-
-void Win32KeyboardWatch::Unhook() {
-    if (!hook_) return;
-    UnhookWindowsHookEx(hook_);
-    hook_ = nullptr;
+    if (!thread_) return;
+    // The hook thread unhooks outside any call of its hook and ends; what it
+    // recorded and did not raise yet is dropped with it.
+    PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+    WaitForSingleObject(thread_.Get(), INFINITE);
+    thread_.Reset();
     current_ = nullptr;
-    unhookPending_ = false;
 }
 
-void CALLBACK Win32KeyboardWatch::UnhookLater(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    if (current_ && current_->unhookPending_) current_->Unhook();
+DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
+    auto* watch = static_cast<Win32KeyboardWatch*>(self);
+    MSG msg;
+    // The thread's message queue, before anyone posts WM_QUIT to it.
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    // The keys a macro injects wait for each call of the hook: it must get
+    // the processor as soon as one comes.
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
+    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0);
+    watch->hooked_ = hook != nullptr;
+    SetEvent(watch->ready_.Get());
+    if (!hook) return 1;
+    // The hook is called while this thread waits for messages.
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+    UnhookWindowsHookEx(hook);
+    return 0;
 }
 
 bool Win32KeyboardWatch::IsModifierKeyHeld() const {
@@ -73,34 +98,59 @@ void Win32KeyboardWatch::SetKey(BYTE virtualKey, bool down) {
     }
 }
 
+void Win32KeyboardWatch::Notify() {
+    if (!notified_.exchange(true)) PostMessageA(window_->Handle(), kKeyboardNews, 0, 0);
+}
+
 LRESULT CALLBACK Win32KeyboardWatch::HookProc(int code, WPARAM wParam, LPARAM lParam) {
+    // Stop ends this thread before it lets the watch go: the pointer holds
+    // for every call.
     Win32KeyboardWatch* watch = current_;
     if (code != HC_ACTION || !watch) return CallNextHookEx(nullptr, code, wParam, lParam);
 
     const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     const BYTE virtualKey = BYTE(key.vkCode);
     const bool up = (key.flags & LLKHF_UP) != 0;
+    watch->SetKey(virtualKey, !up);
     // The program's own keys are injected too: an {ESC} of the macro must
     // not stop it.
-    const bool escape = virtualKey == VK_ESCAPE && !up && !(key.flags & LLKHF_INJECTED);
-    watch->SetKey(virtualKey, !up);
-
-    // A copy: a handler may stop the watch.
-    const KeyboardWatchEvents events = watch->events_;
-    watch->inHook_ = true;
-    LRESULT result = 0;
-    if (escape && events.onEscape && events.onEscape()) {
-        // The Esc that stopped a macro was meant for the program, not for the
+    if (virtualKey == VK_ESCAPE && !up && !(key.flags & LLKHF_INJECTED)) {
+        watch->escapePressed_ = true;
+        watch->Notify();
+        // The Esc that stops a macro is meant for the program, not for the
         // window the macro types into.
-        result = 1;
-    } else {
-        result = CallNextHookEx(nullptr, code, wParam, lParam);
-        if (up && events.onKeyUp) events.onKeyUp(virtualKey);
+        if (watch->takeEscape_) return 1;
     }
-    watch->inHook_ = false;
-    // A thread timer: dispatched with the next messages, after this call.
-    if (watch->unhookPending_) SetTimer(nullptr, 0, 0, UnhookLater);
-    return result;
+    if (up) {
+        watch->released_[virtualKey / 32].fetch_or(std::uint32_t(1) << (virtualKey % 32));
+        watch->Notify();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void Win32KeyboardWatch::WndProc(WindowMessage& message) {
+    if (message.msg != kKeyboardNews) {
+        message.result = std::intptr_t(
+            DefWindowProcA(window_->Handle(), message.msg, WPARAM(message.wParam), LPARAM(message.lParam)));
+        return;
+    }
+    // Cleared first: what the hook records from now on is posted again.
+    notified_ = false;
+    if (Active()) RaiseEvents();
+}
+
+void Win32KeyboardWatch::RaiseEvents() {
+    // A copy: a handler may stop the watch or start it with other events.
+    const KeyboardWatchEvents events = events_;
+    if (escapePressed_.exchange(false) && events.onEscape) events.onEscape();
+    for (size_t word = 0; word < released_.size(); ++word) {
+        std::uint32_t bits = released_[word].exchange(0);
+        for (unsigned bit = 0; bits; ++bit, bits >>= 1) {
+            if (!(bits & 1)) continue;
+            if (!Active()) return;
+            if (events.onKeyUp) events.onKeyUp(std::uint8_t(word * 32 + bit));
+        }
+    }
 }
 
 }  // namespace kv

@@ -1,17 +1,24 @@
 #pragma once
-// The keyboard watch through a low-level keyboard hook (WH_KEYBOARD_LL). It
-// runs on the GUI thread, which must keep dispatching messages while it is
-// installed; the program installs it only while a macro runs or its
-// shortcut is still held.
+// The keyboard watch through a low-level keyboard hook (WH_KEYBOARD_LL) on a
+// thread of its own: the hook only records the key state and whether a real
+// Esc was pressed, so the keys a macro injects never wait for the GUI thread.
+// What the runner must hear of (Esc, a key going up) is posted to a
+// message-only window of the thread that started the watch and raised there
+// while that thread dispatches messages.
 #include <windows.h>
 
 #include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
 
 #include "platform/KeyboardWatchApi.h"
+#include "platform/win32/MessageWindow.h"
+#include "platform/win32/OwnedHandle.h"
 
 namespace kv {
 
-class Win32KeyboardWatch : public KeyboardWatchApi {
+class Win32KeyboardWatch : public KeyboardWatchApi, private MessageReceiver {
 public:
     Win32KeyboardWatch() = default;
     ~Win32KeyboardWatch() override;
@@ -21,25 +28,34 @@ public:
     // One watch per process: a second one refuses to start while the first runs.
     bool Start(KeyboardWatchEvents events) override;
     void Stop() override;
-    bool Active() const override { return hook_ != nullptr && !unhookPending_; }
+    bool Active() const override { return thread_.Valid(); }
+    void TakeEscape(bool take) override { takeEscape_ = take; }
     bool IsKeyDown(std::uint8_t virtualKey) const override { return down_[virtualKey]; }
     bool IsModifierKeyHeld() const override;
 
 private:
+    static DWORD WINAPI HookThread(LPVOID self);
     static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
-    static void CALLBACK UnhookLater(HWND, UINT, UINT_PTR timer, DWORD);
     void SetKey(BYTE virtualKey, bool down);
-    void Unhook();
+    // From the hook thread: one message on its way at a time.
+    void Notify();
+    void WndProc(WindowMessage& message) override;
+    void RaiseEvents();
 
-    static Win32KeyboardWatch* current_;
-    HHOOK hook_ = nullptr;
-    // Removing the hook from inside its own call upsets Wine's server for
-    // good (later processes stop getting hotkeys): a stop asked for there
-    // waits until the call has returned.
-    bool inHook_ = false;
-    bool unhookPending_ = false;
-    std::array<bool, 256> down_{};
+    static std::atomic<Win32KeyboardWatch*> current_;
+    std::unique_ptr<MessageWindow> window_;  // on the thread that started the watch
+    OwnedKernelHandle thread_;
+    DWORD threadId_ = 0;
+    OwnedKernelHandle ready_;  // the hook thread has installed its hook, or failed to
+    bool hooked_ = false;      // written by the hook thread before ready_ is set
     KeyboardWatchEvents events_;
+
+    // Shared with the hook thread.
+    std::array<std::atomic<bool>, 256> down_{};
+    std::array<std::atomic<std::uint32_t>, 8> released_{};  // keys gone up, not yet raised
+    std::atomic<bool> escapePressed_{false};
+    std::atomic<bool> takeEscape_{false};
+    std::atomic<bool> notified_{false};
 };
 
 }  // namespace kv

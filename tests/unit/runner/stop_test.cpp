@@ -90,8 +90,11 @@ INSTANTIATE_TEST_SUITE_P(All, StopWays, testing::Values("Esc", "Stop macro", "WM
 
 TEST_F(StopTest, LongTypingStopsAtTheNextKeyAndReleasesTheHeldModifiers) {
     // The stop arrives while Shift is held by a group, in the middle of an item.
-    WhenDispatching([&] { return KeyDowns(input, kVkTab) == 10; }, [&] { keyboard.PressEscape(); });
+    bool taken = false;
+    WhenDispatching([&] { return KeyDowns(input, kVkTab) == 10; }, [&] { taken = keyboard.PressEscape(); });
     runner->RunMacro(true, "KEYEVN", 0, 0xC000, KeyMacro("+({TAB 1000})|x"), "");
+    EXPECT_TRUE(taken) << "the Esc that stops the macro is kept from the window it types into";
+    EXPECT_FALSE(keyboard.escapeTaken) << "nothing plays any more";
     EXPECT_EQ(KeyDowns(input, kVkTab), 10);
     EXPECT_EQ(KeyDowns(input, 'X'), 0);
     EXPECT_EQ(input.keys.back(), (KeyEvent{kVkShift, input.scanCodes[kVkShift], kKeyEventKeyUp}));
