@@ -2,10 +2,12 @@
 #include "foreground_contract.h"
 #include "hotkey_api_contract.h"
 #include "input_api_contract.h"
+#include "keyboard_watch_contract.h"
 #include "message_loop_contract.h"
 #include "platform/fake/FakeForeground.h"
 #include "platform/fake/FakeHotKeyApi.h"
 #include "platform/fake/FakeInput.h"
+#include "platform/fake/FakeKeyboardWatch.h"
 #include "platform/fake/FakeMessageLoop.h"
 #include "platform/fake/FakeScreen.h"
 #include "platform/fake/FakeSystem.h"
@@ -46,6 +48,10 @@ struct FakeForegroundSide {
         api.gone.insert(window);
     }
 };
+struct FakeKeyboardSide {
+    using Api = FakeKeyboardWatch;
+    static void Dispatch() {}
+};
 struct FakeSystemSide {
     using Api = FakeSystem;
     static bool PutText(Api& api, const std::string& text) {
@@ -73,6 +79,7 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Fake, InputApiContract, FakeInputSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ScreenApiContract, FakeScreenSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, MessageLoopContract, FakeLoopSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, SystemApiContract, FakeSystemSide);
+INSTANTIATE_TYPED_TEST_SUITE_P(Fake, KeyboardWatchContract, FakeKeyboardSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, ForegroundContract, FakeForegroundSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Fake, TopLevelWindowsContract, FakeWindowsSide);
 

@@ -4,10 +4,12 @@
 #include "foreground_contract.h"
 #include "hotkey_api_contract.h"
 #include "input_api_contract.h"
+#include "keyboard_watch_contract.h"
 #include "message_loop_contract.h"
 #include "platform/win32/Win32Foreground.h"
 #include "platform/win32/Win32HotKeyApi.h"
 #include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32KeyboardWatch.h"
 #include "platform/win32/Win32MessageLoop.h"
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32System.h"
@@ -43,6 +45,18 @@ struct Win32ForegroundSide {
     }
     static void Hide(Api&, WindowHandle window) { ShowWindow(reinterpret_cast<HWND>(window), SW_HIDE); }
     static void Close(Api&, WindowHandle window) { DestroyWindow(reinterpret_cast<HWND>(window)); }
+};
+struct Win32KeyboardSide {
+    using Api = Win32KeyboardWatch;
+    // The watch's events come while the GUI thread dispatches: 100 ms of it.
+    static void Dispatch() {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < 100) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
 };
 struct Win32SystemSide {
     using Api = Win32System;
@@ -103,6 +117,7 @@ INSTANTIATE_TYPED_TEST_SUITE_P(Win32, InputApiContract, Win32InputSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ScreenApiContract, Win32ScreenSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, MessageLoopContract, Win32LoopSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, SystemApiContract, Win32SystemSide);
+INSTANTIATE_TYPED_TEST_SUITE_P(Win32, KeyboardWatchContract, Win32KeyboardSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, ForegroundContract, Win32ForegroundSide);
 INSTANTIATE_TYPED_TEST_SUITE_P(Win32, TopLevelWindowsContract, Win32WindowsSide);
 
