@@ -185,32 +185,6 @@ ListFileResult DeleteMacro(int selectedRow, MacroTable& table, std::vector<std::
     return result;
 }
 
-ListFileResult ImportList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
-                          const std::string& listPath, const RegisterHotKeyFn& registerHotKey) {
-    if (!PathExists(importPath)) return {};
-    std::string text, reason;
-    if (!ReadWholeFile(importPath, text, reason)) return {false, {CannotOpen(importPath, reason)}};
-
-    ListFileResult result;
-    const std::vector<std::string> lines = SplitLines(text);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (table.IsFull()) {
-            // Whatever fitted is kept and saved.
-            result.messages.push_back(TableFull("Import", i, importPath));
-            result.completed = false;
-            break;
-        }
-        if (!AppendRecord(lines[i], i, importPath, table, registerHotKey, "Invalid file:", result)) {
-            // What was appended stays, and is saved like the rest: the file
-            // must mirror the table, or the next delete would lose it.
-            result.completed = false;
-            break;
-        }
-    }
-    Append(result, SaveListFile(table, listPath, lineList));
-    return result;
-}
-
 ListFileResult ExportList(const std::string& listPath, const std::string& exportPath) {
     std::string text, reason;
     if (!ReadWholeFile(listPath, text, reason)) return {false, {CannotOpen(listPath, reason)}};

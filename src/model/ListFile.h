@@ -60,13 +60,6 @@ ListFileResult DeleteMacro(int selectedRow, MacroTable& table, std::vector<std::
                            const std::string& listPath, const std::function<void()>& unregisterAll,
                            const RegisterHotKeyFn& registerHotKey);
 
-// Appends the macros of importPath to the table, registering each, and saves
-// the list. A malformed line, a conversion error or a full table stops it;
-// the macros appended so far stay and are saved. A missing file imports
-// nothing.
-ListFileResult ImportList(const std::string& importPath, MacroTable& table, std::vector<std::string>& lineList,
-                          const std::string& listPath, const RegisterHotKeyFn& registerHotKey);
-
 // Writes the lines of the list file, each ending in CR LF, to exportPath.
 ListFileResult ExportList(const std::string& listPath, const std::string& exportPath);
 

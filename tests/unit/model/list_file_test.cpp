@@ -29,7 +29,6 @@ protected:
     ListFileResult Delete(int row) {
         return DeleteMacro(row, *table, lines, listPath, registrar.UnregisterFn(), registrar.Fn());
     }
-    ListFileResult Import(const std::string& path) { return ImportList(path, *table, lines, listPath, registrar.Fn()); }
     const MacroSlot& Slot(int i) const { return table->Macros[static_cast<std::size_t>(i)]; }
     // Appends a macro as the editor's commit does.
     void Add(std::uint32_t hotKey, const std::string& payload, const std::string& description) {
@@ -220,60 +219,6 @@ TEST_F(ListFileTest, DeleteWithoutRowOrWithoutFileChangesNothing) {
     EXPECT_EQ(registrar.unregisterAllCalls, 0);
 }
 
-TEST_F(ListFileTest, ImportAppendsAndRefusesShortcutsAlreadyTaken) {
-    WriteBytes(listPath, Record(1, 100, "a", "one") + Record(2, 200, "b", "two"));
-    ASSERT_TRUE(Load().completed);
-    const std::string importPath = folder.File("other.lis");
-    WriteBytes(importPath, Record(7, 200, "x", "taken") + Record(8, 300, "y", "new"));
-    ListFileResult result = Import(importPath);
-    EXPECT_TRUE(result.completed);
-    EXPECT_TRUE(result.messages.empty());
-    ASSERT_EQ(table->MacroCount, 4);
-    EXPECT_EQ(Slot(0).Description, "one");
-    EXPECT_EQ(Slot(1).Description, "two");
-    EXPECT_EQ(Slot(2).Description, "taken");
-    EXPECT_EQ(Slot(2).UniqueID, 0u);
-    EXPECT_EQ(Slot(3).Description, "new");
-    EXPECT_NE(Slot(3).UniqueID, 0u);
-    EXPECT_EQ(SplitLines(ReadBytes(listPath)).size(), 4u);
-    EXPECT_EQ(lines.size(), 4u);
-}
-
-TEST_F(ListFileTest, ImportOfAnEmptyOrMissingFileChangesNothing) {
-    WriteBytes(listPath, Record(1, 100, "a", "one"));
-    ASSERT_TRUE(Load().completed);
-    const std::string before = ReadBytes(listPath);
-    const std::string importPath = folder.File("empty.lis");
-    WriteBytes(importPath, "");
-    for (const std::string& path : {importPath, folder.File("missing.lis")}) {
-        ListFileResult result = Import(path);
-        EXPECT_TRUE(result.completed);
-        EXPECT_TRUE(result.messages.empty());
-        EXPECT_EQ(table->MacroCount, 1);
-        EXPECT_EQ(ReadBytes(listPath), before);
-    }
-}
-
-// The macros appended before the bad line stay in the table, and the list
-// file is saved with them: a later delete reloads the file, which would
-// otherwise drop them without a word.
-TEST_F(ListFileTest, InvalidImportKeepsAndSavesWhatWasAppended) {
-    WriteBytes(listPath, Record(1, 100, "a", "one"));
-    ASSERT_TRUE(Load().completed);
-    const std::string importPath = folder.File("bad.lis");
-    WriteBytes(importPath, Record(7, 200, "x", "fine") + "8;-1;RUNPRG;300\r\n" + Record(9, 400, "z", "unread"));
-    ListFileResult result = Import(importPath);
-    EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(result, Notice("Invalid file:" + importPath + ", line 2.")));
-    EXPECT_EQ(table->MacroCount, 2);
-    EXPECT_EQ(Slot(1).Description, "fine");
-    EXPECT_EQ(ReadBytes(listPath), FormatListLine(Slot(0)) + "\r\n" + FormatListLine(Slot(1)) + "\r\n");
-
-    ASSERT_TRUE(Delete(0).completed);
-    ASSERT_EQ(table->MacroCount, 1);
-    EXPECT_EQ(Slot(0).Description, "fine");
-}
-
 TEST_F(ListFileTest, ExportCopiesTheLinesOfTheListFile) {
     WriteBytes(listPath, "a;b\nc;d\r");
     const std::string exportPath = folder.File("export.lis");
@@ -343,27 +288,6 @@ TEST_F(ListFileTest, LoadStopsAtTheTableLimit) {
     EXPECT_EQ(Slot(kMaxMacros - 1).Description, "m999");
     EXPECT_EQ(ReadBytes(listPath), original);
     EXPECT_TRUE(table->KeepOriginalOnSave);
-}
-
-TEST_F(ListFileTest, ImportStopsAtTheTableLimitAndSavesWhatFitted) {
-    for (int i = 0; i < kMaxMacros - 1; ++i) Add(1000 + i, "p", "m");
-    const std::string importPath = folder.File("more.lis");
-    WriteBytes(importPath,
-               Record(1, 5000, "x", "last") + Record(2, 5001, "y", "too many") + Record(3, 5002, "z", "too many"));
-    ListFileResult result = Import(importPath);
-    EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(
-        result, Notice("The macro list is full (1000 macros). Import stopped before line 2 of " + importPath + ".")));
-    EXPECT_EQ(table->MacroCount, kMaxMacros);
-    EXPECT_EQ(Slot(kMaxMacros - 1).Description, "last");
-    EXPECT_EQ(SplitLines(ReadBytes(listPath)).size(), static_cast<std::size_t>(kMaxMacros));
-
-    // A full table takes nothing more.
-    result = Import(importPath);
-    EXPECT_FALSE(result.completed);
-    EXPECT_TRUE(OneMessage(
-        result, Notice("The macro list is full (1000 macros). Import stopped before line 1 of " + importPath + ".")));
-    EXPECT_EQ(table->MacroCount, kMaxMacros);
 }
 
 TEST_F(ListFileTest, FirstSaveAfterAPartialLoadKeepsTheOriginalFile) {
