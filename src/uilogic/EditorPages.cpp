@@ -15,8 +15,8 @@ const std::vector<std::string> kFormatEntries = {kBitmap, kJpeg};
 const std::vector<std::string> kWinTypeEntries = {kActiveWindow, kCustomWindow};
 const std::vector<std::string> kRepeatEntries = {kOnce, kRepeat};
 const std::vector<std::string> kMouseRepeatEntries = {kOnce, kRepeatUntil};
-const std::vector<std::string> kWindowActionEntries = {kMinimizeAll, kRestoreAll};
-const std::vector<std::string> kMiscEntries = {kRestartWindows, kShutDownWindows, kClearClipboard};
+const std::vector<std::string> kWindowActionEntries = {kMinimizeAllWindows, kRestoreAllWindows};
+const std::vector<std::string> kMiscEntries = {kRestartWindowsAction, kShutDownWindowsAction, kClearClipboardAction};
 
 int PageOfKind(const std::string& kind) {
     for (int page = 0; page < kEditorPageCount; ++page) {
@@ -47,7 +47,7 @@ std::string procMouseEvent(const EditorPages& pages) {
 std::string procWindowAction(const EditorPages& pages) { return pages.cbWindowSettings; }
 
 std::string procMisc(const EditorPages& pages) {
-    return JoinFields({pages.cbMisc, pages.cbConfirm ? kConfirmed : kNotConfirmed});
+    return JoinFields({pages.cbMisc, pages.cbConfirm ? kConfirmFlag : kNoConfirmFlag});
 }
 
 std::string PagePayload(const EditorPages& pages, int page) {
@@ -124,7 +124,7 @@ void LoadPagePayload(EditorPages& pages, int page, const std::string& payload) {
             break;
         case pgMiscellaneous:
             if (Has(f, 0)) ChooseIfListed(pages.cbMisc, kMiscEntries, f[0]);
-            if (Has(f, 1)) pages.cbConfirm = f[1] == kConfirmed;
+            if (Has(f, 1)) pages.cbConfirm = f[1] == kConfirmFlag;
             break;
     }
 }

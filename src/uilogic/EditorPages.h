@@ -44,13 +44,6 @@ inline constexpr char kCustomWindow[] = "Custom Window";
 inline constexpr char kOnce[] = "Once";
 inline constexpr char kRepeat[] = "Repeat";
 inline constexpr char kRepeatUntil[] = "Repeat until";
-inline constexpr const char* kMinimizeAll = kMinimizeAllWindows;
-inline constexpr const char* kRestoreAll = kRestoreAllWindows;
-inline constexpr const char* kRestartWindows = kRestartWindowsAction;
-inline constexpr const char* kShutDownWindows = kShutDownWindowsAction;
-inline constexpr const char* kClearClipboard = kClearClipboardAction;
-inline constexpr const char* kConfirmed = kConfirmFlag;
-inline constexpr const char* kNotConfirmed = kNoConfirmFlag;
 
 // The entries of the pages' drop-down lists, in list order.
 extern const std::vector<std::string> kFormatEntries;        // cbFormat
@@ -80,9 +73,9 @@ struct EditorPages {
     std::string txMTimes = "0";
     std::vector<std::string> lsbMouse;
     // TabSheet6, window action
-    std::string cbWindowSettings = kMinimizeAll;
+    std::string cbWindowSettings = kMinimizeAllWindows;
     // TabSheet7, system action
-    std::string cbMisc = kRestartWindows;
+    std::string cbMisc = kRestartWindowsAction;
     bool cbConfirm = true;
 };
 

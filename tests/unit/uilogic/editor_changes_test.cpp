@@ -46,8 +46,8 @@ TEST(FieldsChanged, AnyFieldTheUserCanChangeCounts) {
         {"mouse repeat", [](EditorFields& f) { f.pages.cbMRepeat = kRepeatUntil; }},
         {"mouse count", [](EditorFields& f) { f.pages.txMTimes = "2"; }},
         {"mouse entries", [](EditorFields& f) { f.pages.lsbMouse.push_back("{LBUTTON}"); }},
-        {"window action", [](EditorFields& f) { f.pages.cbWindowSettings = kRestoreAll; }},
-        {"system action", [](EditorFields& f) { f.pages.cbMisc = kClearClipboard; }},
+        {"window action", [](EditorFields& f) { f.pages.cbWindowSettings = kRestoreAllWindows; }},
+        {"system action", [](EditorFields& f) { f.pages.cbMisc = kClearClipboardAction; }},
         {"confirmation", [](EditorFields& f) { f.pages.cbConfirm = false; }},
     };
     for (const auto& c : cases) {
