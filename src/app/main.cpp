@@ -2,7 +2,6 @@
 // instance to show itself and ends; the first creates the main window hidden
 // and runs until Exit.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdlib>
 
@@ -43,11 +42,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         AskToShow(running);
         return 0;
     }
-
-    // Only the classes the windows use: the list view, and the status bar
-    // and tool tips.
-    INITCOMMONCONTROLSEX controls = {sizeof(controls), ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
 
     kv::KeyvaneApp app(kv::ExeDir() + "macrolist.lis");
     app.Run();

@@ -2,6 +2,7 @@
 
 #include "forms/EditorPictures.h"
 #include "uilogic/WebLinks.h"
+#include "wingui/CommonControls.h"
 #include "wingui/ModalForm.h"
 
 namespace kv {
@@ -50,7 +51,7 @@ LRESULT CALLBACK LinkKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
             // An owner-drawn picture draws its own focus rectangle.
             if ((GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_TYPEMASK) != SS_OWNERDRAW && GetFocus() == hwnd &&
                 !KeyboardCueHidden(hwnd, UISF_HIDEFOCUS)) {
-                const LRESULT result = DefSubclassProc(hwnd, msg, wParam, lParam);
+                const LRESULT result = comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
                 HDC dc = GetDC(hwnd);
                 RECT rc;
                 GetClientRect(hwnd, &rc);
@@ -59,14 +60,14 @@ LRESULT CALLBACK LinkKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
                 return result;
             }
             break;
-        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, LinkKeysProc, kLinkKeysSubclass); break;
+        case WM_NCDESTROY: comctl::RemoveWindowSubclass(hwnd, LinkKeysProc, kLinkKeysSubclass); break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 void ActLikeLink(const LabelControl& label) {
     SetWindowLongPtrA(label.Handle(), GWL_STYLE, GetWindowLongPtrA(label.Handle(), GWL_STYLE) | WS_TABSTOP);
-    SetWindowSubclass(label.Handle(), LinkKeysProc, kLinkKeysSubclass, 0);
+    comctl::SetWindowSubclass(label.Handle(), LinkKeysProc, kLinkKeysSubclass, 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "forms/EditorPictures.h"
 #include "forms/ProgramIcon.h"
 #include "uilogic/ListEntries.h"
+#include "wingui/CommonControls.h"
 #include "wingui/Prompts.h"
 
 namespace kv {
@@ -40,7 +41,7 @@ const Command<EditorForm> kCommands[] = {
 LRESULT CALLBACK DescriptionKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     switch (msg) {
         case WM_GETDLGCODE: {
-            LRESULT code = DefSubclassProc(hwnd, msg, wParam, lParam);
+            LRESULT code = comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
             const MSG* key = reinterpret_cast<const MSG*>(lParam);
             if (key && key->message == WM_KEYDOWN) {
                 if (key->wParam == VK_TAB || key->wParam == VK_RETURN) code &= ~(DLGC_WANTALLKEYS | DLGC_WANTTAB);
@@ -54,9 +55,9 @@ LRESULT CALLBACK DescriptionKeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         case WM_CHAR:
             if (wParam == VK_ESCAPE) return 0;
             break;
-        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, DescriptionKeysProc, kDescriptionKeysSubclass); break;
+        case WM_NCDESTROY: comctl::RemoveWindowSubclass(hwnd, DescriptionKeysProc, kDescriptionKeysSubclass); break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -67,7 +68,7 @@ EditorForm::EditorForm(EditorHost host, HWND owner)
       host_(std::move(host)) {
     pictures_.Reset(CreateEditorPictures(Dpi()));
     CreateControls();
-    SetWindowSubclass(descriptionMemo.Handle(), DescriptionKeysProc, kDescriptionKeysSubclass, 0);
+    comctl::SetWindowSubclass(descriptionMemo.Handle(), DescriptionKeysProc, kDescriptionKeysSubclass, 0);
     keyPreview_.Attach(Handle(), [this](WORD key) { FormKeyDown(key); });
     SetDefaultButton(idCommit);
     SetFirstFocus(ctrlBox.Handle());

@@ -1,5 +1,6 @@
 #include "forms/EditorPictures.h"
 
+#include "wingui/CommonControls.h"
 #include "wingui/WindowHelpers.h"
 
 namespace kv {
@@ -105,7 +106,7 @@ void DrawPicture(HDC dc, int size, int picture) {
 
 HIMAGELIST CreateEditorPictures(int dpi) {
     const int size = Scale(16, dpi);
-    HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kEditorPictureCount, 0);
+    HIMAGELIST list = comctl::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, kEditorPictureCount, 0);
     WindowDC screen(nullptr);
     for (int picture = 0; picture < kEditorPictureCount; ++picture) {
         HDC dc = CreateCompatibleDC(screen.Get());
@@ -118,7 +119,7 @@ HIMAGELIST CreateEditorPictures(int dpi) {
             DrawPicture(dc, size, picture);
         }
         DeleteDC(dc);
-        ImageList_AddMasked(list, bitmap.Get(), kTransparent);
+        comctl::ImageList_AddMasked(list, bitmap.Get(), kTransparent);
     }
     return list;
 }

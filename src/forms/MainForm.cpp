@@ -9,6 +9,7 @@
 #include "uilogic/DialogFilter.h"
 #include "uilogic/ImportSummary.h"
 #include "uilogic/ShowRequest.h"
+#include "wingui/CommonControls.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
@@ -96,8 +97,6 @@ MainForm::MainForm(const MainFormServices& services)
     runner_.OnPlayingChanged = [this] { UpdatePlayingTip(); };
 
     CreateMenus();
-    pictures_.Reset(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kToolButtons)), 0));
-    CreateControls();
     LoadMacros();
 }
 
@@ -152,6 +151,15 @@ void MainForm::CreateMenus() {
     AppendItem(trayMenu_.Get(), trayExitItem);
 }
 
+void MainForm::CreateContents() {
+    if (contentsCreated_) return;
+    contentsCreated_ = true;
+    pictures_.Reset(comctl::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, int(std::size(kToolButtons)), 0));
+    CreateControls();
+    RefreshList();
+    UpdateButtons();
+}
+
 // Created in reading order, which is the tab order: the tool bar's buttons
 // left to right, the filter box, the list.
 void MainForm::CreateControls() {
@@ -163,7 +171,7 @@ void MainForm::CreateControls() {
         int picture = -1;
         if (HANDLE bitmap = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(b.picture), IMAGE_BITMAP, 0, 0,
                                        LR_CREATEDIBSECTION)) {
-            picture = ImageList_AddMasked(pictures_.Get(), static_cast<HBITMAP>(bitmap), RGB(255, 0, 255));
+            picture = comctl::ImageList_AddMasked(pictures_.Get(), static_cast<HBITMAP>(bitmap), RGB(255, 0, 255));
             DeleteObject(bitmap);
         }
         SpeedButton& button = this->*b.button;
@@ -172,7 +180,6 @@ void MainForm::CreateControls() {
         SetWindowLongPtrA(button.Handle(), GWL_STYLE, GetWindowLongPtrA(button.Handle(), GWL_STYLE) | WS_TABSTOP);
         AddHint(hints_, button.Handle(), b.hint);
     }
-    disableAllButton.SetDown(true);
 
     const ControlSite site{Handle(), nullptr, dpi_};
     // Alt+T reaches the box through its label (Alt+F is the File menu's).
@@ -182,6 +189,7 @@ void MainForm::CreateControls() {
     filterBox.Create(site, idFilterBox, 0, 0, 0, kFilterBoxHeight);  // placed by Layout
     CreateList();
 
+    comctl::Load();
     statusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, Handle(),
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
     ApplyDpi(dpi_);
@@ -315,6 +323,7 @@ void MainForm::OnApplicationRestore() {
 }
 
 void MainForm::UpdateButtons() {
+    if (!contentsCreated_) return;
     if (binding_.AllDisabled) {
         disableAllButton.SetDown(true);
     } else {
@@ -369,6 +378,9 @@ LRESULT MainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SETFOCUS: SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : macroList.Handle()); return 0;
+        case WM_SHOWWINDOW:
+            if (wParam) CreateContents();
+            break;
         case WM_SIZE: Layout(); return 0;
         case WM_SYSCOMMAND:
             // Minimising the main window minimises the application, which

@@ -41,7 +41,7 @@ class MainForm : public Window {
 public:
     // Creates the window hidden, owned by the application window, loads the
     // binding's list file, registers every switched-on macro and adds the
-    // tray icon.
+    // tray icon. The controls are made when the window first shows.
     explicit MainForm(const MainFormServices& services);
     // The tray icon goes and every registration is released.
     ~MainForm() override;
@@ -77,6 +77,12 @@ public:
     };
     // Control identifiers.
     enum Control : UINT { idFilterBox = 400 };
+
+    // Makes the tool bar, the filter box, the list and the status bar and
+    // fills the list; done once, the first time the window shows. Until then
+    // the program only sits in the tray and the common controls library is
+    // not loaded.
+    void CreateContents();
 
     // Commands.
     void OnDisableAll();
@@ -230,6 +236,7 @@ private:
     HMENU mainMenu_ = nullptr;  // destroyed with the window
     HWND lastFocus_ = nullptr;  // the control that had the keyboard when the window was left
     OwnedMenu trayMenu_;
+    bool contentsCreated_ = false;
     bool destroyed_ = false;
 };
 

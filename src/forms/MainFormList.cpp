@@ -39,6 +39,7 @@ void MainForm::CreateList() {
 std::string MainForm::ShortcutText(std::uint32_t hotKey) { return HotKeyToText(hotKeyApi_, modifierNames_, hotKey); }
 
 void MainForm::RefreshList(bool tableChanged) {
+    if (!contentsCreated_) return;  // filled when the window first shows
     const int selected = SelectedSlot();
     if (tableChanged) rows_ = MacroRows(binding_.table, [this](std::uint32_t hotKey) { return ShortcutText(hotKey); });
     visible_ = VisibleRows(rows_, filter_, order_);

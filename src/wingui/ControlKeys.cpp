@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "wingui/CommonControls.h"
+
 namespace kv {
 
 namespace {
@@ -12,10 +14,10 @@ LRESULT CALLBACK PreviewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, 
     auto* handler = reinterpret_cast<KeyHandler*>(data);
     if (msg == WM_KEYDOWN && (*handler)(UINT(wParam))) return 0;
     if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, PreviewProc, kSubclassId);
+        comctl::RemoveWindowSubclass(hwnd, PreviewProc, kSubclassId);
         delete handler;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
@@ -24,7 +26,8 @@ bool Held(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 void PreviewKeys(HWND control, KeyHandler onKeyDown) {
     auto* handler = new KeyHandler(std::move(onKeyDown));
-    if (!SetWindowSubclass(control, PreviewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(handler))) delete handler;
+    if (!comctl::SetWindowSubclass(control, PreviewProc, kSubclassId, reinterpret_cast<DWORD_PTR>(handler)))
+        delete handler;
 }
 
 bool CtrlOnly() { return Held(VK_CONTROL) && !Held(VK_MENU) && !Held(VK_SHIFT); }

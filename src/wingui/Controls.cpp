@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "uilogic/ListEntries.h"
+#include "wingui/CommonControls.h"
 #include "wingui/WindowHelpers.h"
 
 namespace kv {
@@ -14,8 +15,8 @@ const UINT_PTR kDigitsOnlySubclass = 1;
 
 LRESULT CALLBACK DigitsOnlyProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
     if (msg == WM_CHAR && !IsDigitKeyAllowed(char(wParam))) return 0;  // discarded
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, DigitsOnlyProc, kDigitsOnlySubclass);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) comctl::RemoveWindowSubclass(hwnd, DigitsOnlyProc, kDigitsOnlySubclass);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -95,7 +96,7 @@ void EditControl::Create(const ControlSite& site, int id, int left, int top, int
                 id, left, top, width, height);
 }
 
-void EditControl::AcceptDigitsOnly() { SetWindowSubclass(hwnd_, DigitsOnlyProc, kDigitsOnlySubclass, 0); }
+void EditControl::AcceptDigitsOnly() { comctl::SetWindowSubclass(hwnd_, DigitsOnlyProc, kDigitsOnlySubclass, 0); }
 
 namespace {
 
@@ -107,7 +108,7 @@ LRESULT CALLBACK IgnoreEscapeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
             // The box takes Esc itself, so dialog navigation does not turn it
             // into a Cancel.
             if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN && wParam == VK_ESCAPE) {
-                return DLGC_WANTMESSAGE | DefSubclassProc(hwnd, msg, wParam, lParam);
+                return DLGC_WANTMESSAGE | comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
             }
             break;
         case WM_KEYDOWN:
@@ -115,14 +116,14 @@ LRESULT CALLBACK IgnoreEscapeProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
         case WM_CHAR:
             if (wParam == VK_ESCAPE) return 0;
             break;
-        case WM_NCDESTROY: RemoveWindowSubclass(hwnd, IgnoreEscapeProc, kIgnoreEscapeSubclass); break;
+        case WM_NCDESTROY: comctl::RemoveWindowSubclass(hwnd, IgnoreEscapeProc, kIgnoreEscapeSubclass); break;
     }
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
 
-void MemoControl::IgnoreEscape() { SetWindowSubclass(hwnd_, IgnoreEscapeProc, kIgnoreEscapeSubclass, 0); }
+void MemoControl::IgnoreEscape() { comctl::SetWindowSubclass(hwnd_, IgnoreEscapeProc, kIgnoreEscapeSubclass, 0); }
 
 bool EditControl::ReadOnly() const { return (GetWindowLongPtrA(hwnd_, GWL_STYLE) & ES_READONLY) != 0; }
 
@@ -234,6 +235,7 @@ void TFlatButton::Create(const ControlSite& site, int id, const char* caption, i
 }
 
 HWND CreateHintWindow(HWND form) {
+    comctl::Load();
     return CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
                            form, nullptr, GetModuleHandleA(nullptr), nullptr);
 }

@@ -1,5 +1,6 @@
 #include "wingui/FlatButton.h"
 
+#include "wingui/CommonControls.h"
 #include "wingui/ModalForm.h"
 #include "wingui/WindowHelpers.h"
 
@@ -189,13 +190,13 @@ void FlatButton::Paint(HDC dc) {
 void FlatButton::PaintImage(HDC dc, const RECT& rc, bool sunken, bool enabled) {
     if (!images_ || image_ < 0) return;
     int cx = 0, cy = 0;
-    ImageList_GetIconSize(images_, &cx, &cy);
+    comctl::ImageList_GetIconSize(images_, &cx, &cy);
     const int x = (rc.right - cx) / 2 + (sunken ? 1 : 0);
     const int y = (rc.bottom - cy) / 2 + (sunken ? 1 : 0);
     if (enabled) {
-        ImageList_Draw(images_, image_, dc, x, y, ILD_TRANSPARENT);
+        comctl::ImageList_Draw(images_, image_, dc, x, y, ILD_TRANSPARENT);
     } else {
-        HICON icon = ImageList_GetIcon(images_, image_, ILD_TRANSPARENT);
+        HICON icon = comctl::ImageList_GetIcon(images_, image_, ILD_TRANSPARENT);
         DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, x, y, cx, cy, DST_ICON | DSS_DISABLED);
         DestroyIcon(icon);
     }

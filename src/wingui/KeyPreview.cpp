@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "wingui/CommonControls.h"
+
 namespace kv {
 
 namespace {
@@ -14,7 +16,7 @@ void KeyPreview::Attach(HWND form, std::function<void(WORD)> onKeyDown) {
     Detach();
     onKeyDown_ = std::move(onKeyDown);
     for (HWND child = GetWindow(form, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (SetWindowSubclass(child, ChildProc, kKeyPreviewSubclass, reinterpret_cast<DWORD_PTR>(this))) {
+        if (comctl::SetWindowSubclass(child, ChildProc, kKeyPreviewSubclass, reinterpret_cast<DWORD_PTR>(this))) {
             children_.push_back(child);
         }
     }
@@ -22,7 +24,7 @@ void KeyPreview::Attach(HWND form, std::function<void(WORD)> onKeyDown) {
 
 void KeyPreview::Detach() {
     for (HWND child : children_) {
-        if (IsWindow(child)) RemoveWindowSubclass(child, ChildProc, kKeyPreviewSubclass);
+        if (IsWindow(child)) comctl::RemoveWindowSubclass(child, ChildProc, kKeyPreviewSubclass);
     }
     children_.clear();
 }
@@ -33,8 +35,8 @@ void KeyPreview::KeyDown(WORD key) const {
 
 LRESULT CALLBACK KeyPreview::ChildProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self) {
     if (msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) reinterpret_cast<KeyPreview*>(self)->KeyDown(WORD(wParam));
-    if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ChildProc, kKeyPreviewSubclass);
-    return DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) comctl::RemoveWindowSubclass(hwnd, ChildProc, kKeyPreviewSubclass);
+    return comctl::DefSubclassProc(hwnd, msg, wParam, lParam);
 }
 
 }  // namespace kv

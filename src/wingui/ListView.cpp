@@ -1,8 +1,11 @@
 #include "wingui/ListView.h"
 
+#include "wingui/CommonControls.h"
+
 namespace kv {
 
 void TListView::Create(HWND parent, DWORD style, DWORD exStyle, DWORD listExStyle) {
+    comctl::Load();
     hwnd_ = CreateWindowExA(exStyle, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
     SendMessageA(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, listExStyle, listExStyle);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/win32/OwnedHandle.h"
+#include "wingui/CommonControls.h"
 
 namespace kv {
 
@@ -17,7 +18,7 @@ using Owned = OwnedHandle<Handle, Closer>;
 
 struct ImageListCloser {
     static std::nullptr_t Invalid() { return nullptr; }
-    static void Close(HIMAGELIST h) { ImageList_Destroy(h); }
+    static void Close(HIMAGELIST h) { comctl::ImageList_Destroy(h); }
 };
 
 using OwnedFont = Owned<HFONT, GdiCloser>;

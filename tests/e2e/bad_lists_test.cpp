@@ -141,7 +141,16 @@ protected:
         return texts;
     }
 
+    // Shows the window from the tray (its list is made at the first show).
+    bool ShowWindow() {
+        if (IsWindowVisible(keyvane->MainWindow())) return true;
+        PostMessageA(keyvane->MainWindow(), kTrayCallbackMessage, 0, WM_LBUTTONDOWN);
+        return WaitUntil([&] { return IsWindowVisible(keyvane->MainWindow()) != FALSE; });
+    }
+
+    // The rows of the window's list, with the window shown.
     int Rows() {
+        if (!ShowWindow()) return -1;
         HWND list = FindWindowExA(keyvane->MainWindow(), nullptr, "SysListView32", nullptr);
         return int(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
     }
@@ -174,9 +183,8 @@ protected:
 
     // Deletes the first row: a save of the list.
     bool DeleteTheFirstRow() {
-        PostMessageA(keyvane->MainWindow(), kTrayCallbackMessage, 0, WM_LBUTTONDOWN);
+        if (!ShowWindow()) return false;
         HWND list = FindWindowExA(keyvane->MainWindow(), nullptr, "SysListView32", nullptr);
-        if (!WaitUntil([&] { return IsWindowVisible(keyvane->MainWindow()) != FALSE; })) return false;
         RECT rect = {};
         GetWindowRect(list, &rect);
         SetCursorPos(rect.left + 60, rect.top + 30);  // the first row, below the header

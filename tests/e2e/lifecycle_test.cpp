@@ -1,4 +1,8 @@
 // Start-up, the single-instance rule and Exit of the real program.
+#include <windows.h>
+#include <commctrl.h>
+#include <tlhelp32.h>
+
 #include <string>
 #include <vector>
 
@@ -27,6 +31,20 @@ ListLines SplitIds(const std::string& text) {
         at = end + 2;
     }
     return lines;
+}
+
+// Whether a process has loaded a library of this file name.
+bool HasLoaded(DWORD processId, const char* fileName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (snapshot == INVALID_HANDLE_VALUE) return false;
+    MODULEENTRY32 module = {};
+    module.dwSize = sizeof(module);
+    bool found = false;
+    for (BOOL more = Module32First(snapshot, &module); more && !found; more = Module32Next(snapshot, &module)) {
+        found = lstrcmpiA(module.szModule, fileName) == 0;
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 using Lifecycle = KeyvaneTest;
@@ -65,6 +83,25 @@ TEST_F(Lifecycle, SecondStartShowsTheFirstInstanceAndEndsWithZero) {
     for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "TfrmKeyvaneMain", nullptr)) != nullptr;) ++mainWindows;
     EXPECT_EQ(mainWindows, 1);
     EXPECT_EQ(ReadFileText(folder.ListFile()), listBefore);
+}
+
+// While the program sits in the tray its window has no controls and the
+// common controls library (over a megabyte) is not loaded; the first show
+// makes the list with every macro in it.
+TEST_F(Lifecycle, TheWindowsControlsAndTheirLibraryComeWithTheFirstShow) {
+    Start(ListLine(0, "-1", "RUNPRG", kShortcutA, "C:\\Tools\\report.exe", "one") +
+          ListLine(0, "0", "OPNURL", kShortcutB, "http://example.com/", "two"));
+    ASSERT_TRUE(HasLoaded(keyvane->ProcessId(), "user32.dll")) << "the process's libraries cannot be listed";
+    EXPECT_FALSE(HasLoaded(keyvane->ProcessId(), "comctl32.dll"));
+    EXPECT_EQ(FindWindowExA(keyvane->MainWindow(), nullptr, WC_LISTVIEWA, nullptr), nullptr);
+    EXPECT_FALSE(ShortcutIsFree(kShortcutA));  // the shortcuts work without it
+
+    ASSERT_EQ(RunToEnd(folder), 0u);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(keyvane->MainWindow()) != FALSE; }));
+    const HWND list = FindWindowExA(keyvane->MainWindow(), nullptr, WC_LISTVIEWA, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_TRUE(HasLoaded(keyvane->ProcessId(), "comctl32.dll"));
 }
 
 TEST_F(Lifecycle, ShowWindowInLowerCaseDoesNothing) {

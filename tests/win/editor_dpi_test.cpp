@@ -11,6 +11,7 @@
 #include "forms/AboutForm.h"
 #include "forms/SettingsForm.h"
 #include "forms/SpecialKeyForm.h"
+#include "wingui/CommonControls.h"
 #include "wingui/InputBox.h"
 
 #ifndef WM_DPICHANGED
@@ -140,7 +141,7 @@ TEST_F(DpiTest, EditorPicturesAreDrawnAgainAtTheNewSize) {
     EditorForm& editor = form_->CreateEditor(false);
     auto pictureSize = [&] {
         int cx = 0, cy = 0;
-        ImageList_GetIconSize(editor.checkAvailabilityButton.Images(), &cx, &cy);
+        comctl::ImageList_GetIconSize(editor.checkAvailabilityButton.Images(), &cx, &cy);
         return cx;
     };
     EXPECT_EQ(pictureSize(), 16);

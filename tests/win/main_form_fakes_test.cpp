@@ -34,6 +34,7 @@ protected:
         const MainFormServices services{loop_,   application_, shell_,   hotKeys_, input_,
                                         runner_, binding_,     prompts_, names_};
         form_ = std::make_unique<MainForm>(services);
+        form_->CreateContents();
     }
 
     static std::string TempListPath() {

@@ -89,6 +89,9 @@ protected:
         app_ = std::make_unique<KeyvaneApp>(listPath_, formPrompts_);
         application_ = &app_->ApplicationWindow();
         form_ = &app_->MainWindow();
+        // The controls as the first show makes them, so that the tests can
+        // read the list while the window stays hidden.
+        form_->CreateContents();
         Pump();
     }
 
