@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProcess.h"
 #include "forms/MainForm.h"
 
 namespace kvbench {
@@ -105,12 +106,6 @@ inline bool TrayIconPresent(HWND window) {
     probe.cbSize = NOTIFYICONDATAA_V1_SIZE;
     probe.hWnd = window;
     return Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
-}
-
-inline std::string ThisExe() {
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    return exe;
 }
 
 // A fresh folder with a copy of keyvane.exe; removed at the end.
@@ -223,42 +218,6 @@ inline std::string Format(const char* format, double value) {
 // "1.23x" for a ratio of two medians.
 inline std::string Ratio(double value, double anchor) {
     return anchor > 0 ? Format("%.2fx", value / anchor) : std::string("n/a");
-}
-
-// A child process started with a command line, ended at destruction.
-class Child {
-public:
-    explicit Child(std::string commandLine) {
-        STARTUPINFOA si = {};
-        si.cb = sizeof(si);
-        if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_))
-            pi_ = {};
-    }
-    ~Child() {
-        if (!pi_.hProcess) return;
-        TerminateProcess(pi_.hProcess, 0);
-        WaitForSingleObject(pi_.hProcess, 5000);
-        CloseHandle(pi_.hThread);
-        CloseHandle(pi_.hProcess);
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-    HANDLE Process() const { return pi_.hProcess; }
-    DWORD Id() const { return pi_.dwProcessId; }
-
-private:
-    PROCESS_INFORMATION pi_ = {};
-};
-
-// The top-level window of the class that belongs to the process; null if none.
-inline HWND WindowOfProcess(const char* windowClass, DWORD processId) {
-    HWND found = nullptr;
-    while ((found = FindWindowExA(nullptr, found, windowClass, nullptr)) != nullptr) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(found, &pid);
-        if (pid == processId) return found;
-    }
-    return nullptr;
 }
 
 inline bool KeyvaneArgument(int argc, char** argv, const char* usage, std::string& keyvane) {

@@ -1,7 +1,8 @@
 // Keys per second that reach a window: a long key item typed with the real
-// platform into a multi-line edit, timed until the last character arrived.
-// Typed as a playing macro types: with the stop checks, the foreground rule
-// and the keyboard watch installed.
+// platform into a multi-line edit of another process (as a macro types into
+// another program), timed until the last character arrived. Typed as a
+// playing macro types: with the stop checks, the foreground rule and the
+// keyboard watch installed.
 // The anchor, in the same run: the same text sent with raw SendInput, one
 // key (down and up) per call; three runs of each, alternating, medians.
 // A second anchor: the same typing without the keyboard watch, so the cost
@@ -22,6 +23,8 @@
 
 #include <windows.h>
 
+#include "BenchProcess.h"
+
 namespace {
 
 class SilentShell : public kv::ShellApi {
@@ -32,18 +35,44 @@ public:
     }
 };
 
-// The edit stands in for another program's window: typing never goes into
-// the program's own windows, so the rule must not count it as one of them.
-class ForeignTarget : public kv::Win32Foreground {
-public:
-    explicit ForeignTarget(HWND target) : target_(target) {}
-    bool IsOwnWindow(kv::WindowHandle window) override {
-        return window != reinterpret_cast<kv::WindowHandle>(target_) && Win32Foreground::IsOwnWindow(window);
-    }
+const char* const kTargetTitle = "Keyvane key benchmark";
 
-private:
-    HWND target_;
-};
+const char* const kTargetClass = "KvBenchTypingTarget";
+
+LRESULT CALLBACK TargetProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY) PostQuitMessage(0);
+    if (msg == WM_SETFOCUS) {
+        if (HWND edit = GetWindow(window, GW_CHILD)) SetFocus(edit);
+        return 0;
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+// The other program: a window with a multi-line edit, in front until it is
+// closed.
+int RunTarget() {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TargetProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kTargetClass;
+    RegisterClassA(&wc);
+    HWND window = CreateWindowExA(0, kTargetClass, kTargetTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 600, 400,
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+    HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 580, 360,
+                                window, nullptr, wc.hInstance, nullptr);
+    SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
+    SetForegroundWindow(window);
+    SetFocus(edit);
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+// GetWindowTextLength does not ask a window of another process.
+int TextLength(HWND edit) { return int(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)); }
 
 double Seconds() {
     LARGE_INTEGER now, frequency;
@@ -70,6 +99,7 @@ void SendRaw(const std::string& text) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "--target") return RunTarget();
     int characters = 4000;
     bool watched = true;
     for (int i = 1; i < argc; ++i) {
@@ -83,18 +113,22 @@ int main(int argc, char** argv) {
     while (int(text.size()) < characters) text += sentence;
     text.resize(size_t(characters));
 
-    HWND window = CreateWindowExA(0, "EDIT", "Keyvane key benchmark",
-                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 50, 50, 600, 400,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(window, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextA(window, "");
-    SetForegroundWindow(window);
-    SetFocus(window);
+    kvbench::Child target("\"" + kvbench::ThisExe() + "\" --target");
+    HWND top = nullptr, window = nullptr;  // the target's window and its edit
+    for (int tries = 0; tries < 1000 && !(window && GetForegroundWindow() == top); ++tries) {
+        Sleep(10);
+        top = kvbench::WindowOfProcess(kTargetClass, target.Id());
+        window = top ? GetWindow(top, GW_CHILD) : nullptr;
+    }
+    if (!window || GetForegroundWindow() != top) {
+        std::printf("the window to type into did not come up in front\n");
+        return 1;
+    }
 
     kv::Win32Input input;
     kv::Win32MessageLoop loop;
     SilentShell shell;
-    ForeignTarget foreground(window);
+    kv::Win32Foreground foreground;
     kv::Win32KeyboardWatch keyboard;
     kv::PlaybackControl playback;
     playback.foreground = &foreground;
@@ -108,10 +142,10 @@ int main(int argc, char** argv) {
     kv::SendKeySequence(context, text, true);
     const double sent = Seconds();
     // Wait until the last character is in the edit (or 30 s have passed).
-    while (GetWindowTextLengthA(window) < characters && Seconds() - start < 30) kv::Delay(loop, 1);
+    while (TextLength(window) < characters && Seconds() - start < 30) kv::Delay(loop, 1);
     const double arrived = Seconds();
 
-    const int got = GetWindowTextLengthA(window);
+    const int got = TextLength(window);
     std::printf("characters typed: %d, arrived: %d\n", characters, got);
     std::printf("sending: %.3f s, %.0f keys/s\n", sent - start, characters / (sent - start));
     std::printf("until arrived: %.3f s, %.0f keys/s\n", arrived - start, got / (arrived - start));
@@ -120,7 +154,7 @@ int main(int argc, char** argv) {
     // sender; keys per second until arrived, medians.
     enum class Way { Keyvane, Raw, Unwatched };
     auto typed = [&](Way way) {
-        SetWindowTextA(window, "");
+        SendMessageA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
         kv::Delay(loop, 200);
         if (way == Way::Unwatched) keyboard.Stop();
         const double from = Seconds();
@@ -129,8 +163,8 @@ int main(int argc, char** argv) {
         } else {
             kv::SendKeySequence(context, text, true);
         }
-        while (GetWindowTextLengthA(window) < characters && Seconds() - from < 30) kv::Delay(loop, 1);
-        const double rate = GetWindowTextLengthA(window) == characters ? characters / (Seconds() - from) : 0.0;
+        while (TextLength(window) < characters && Seconds() - from < 30) kv::Delay(loop, 1);
+        const double rate = TextLength(window) == characters ? characters / (Seconds() - from) : 0.0;
         if (way == Way::Unwatched && watched) keyboard.Start({});
         return rate;
     };
@@ -159,6 +193,6 @@ int main(int argc, char** argv) {
     std::printf("summary: Typing %d keys; %.0f keys/s; %.0f keys/s; %.2fx; >= 0.9x\n", characters, keys, rawKeys,
                 keys / rawKeys);
     const int rawGot = rawRates.front() > 0 ? characters : 0;
-    DestroyWindow(window);
+    PostMessageA(top, WM_CLOSE, 0, 0);
     return got == characters && rawGot == characters ? 0 : 1;
 }
