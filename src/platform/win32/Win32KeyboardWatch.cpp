@@ -14,6 +14,18 @@ const SidedKey kSidedKeys[] = {
 
 // Posted to the watch's window: the hook recorded something to raise.
 constexpr UINT kKeyboardNews = WM_APP + 0x4B;
+// Posted to the hook thread: install the hook again, or lift it.
+constexpr UINT kHookOn = WM_APP + 0x4C;
+constexpr UINT kHookOff = WM_APP + 0x4D;
+
+// The hotkey ids of Esc with each set of modifiers, on the watch's window: the
+// program's own keys may hold Shift, Ctrl or Alt when the user presses Esc.
+constexpr int kEscapeHotKeyBase = 0xB000;
+constexpr UINT kEscapeModifierSets = 16;  // MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN
+
+HHOOK InstallHook(HOOKPROC proc) { return SetWindowsHookExA(WH_KEYBOARD_LL, proc, GetModuleHandleA(nullptr), 0); }
+
+bool AsyncKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
 }  // namespace
 
@@ -34,7 +46,7 @@ bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
         return false;
     }
     // The state when the watch begins; the hook's reports keep it current.
-    for (int key = 1; key < 256; ++key) down_[size_t(key)] = (GetAsyncKeyState(key) & 0x8000) != 0;
+    for (int key = 1; key < 256; ++key) down_[size_t(key)] = AsyncKeyDown(key);
     for (auto& bits : released_) bits = 0;
     escapePressed_ = false;
     notified_ = false;
@@ -56,6 +68,8 @@ bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
 
 void Win32KeyboardWatch::Stop() {
     if (!thread_) return;
+    if (burst_) UnregisterEscapeKeys();
+    burst_ = false;
     // The hook thread unhooks outside any call of its hook and ends; what it
     // recorded and did not raise yet is dropped with it.
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
@@ -72,21 +86,92 @@ DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
     // The keys a macro injects wait for each call of the hook: it must get
     // the processor as soon as one comes.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
-    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0);
+    HHOOK hook = InstallHook(HookProc);
     watch->hooked_ = hook != nullptr;
     SetEvent(watch->ready_.Get());
     if (!hook) return 1;
     // The hook is called while this thread waits for messages.
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-    UnhookWindowsHookEx(hook);
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.hwnd || (msg.message != kHookOn && msg.message != kHookOff)) {
+            DispatchMessageA(&msg);
+            continue;
+        }
+        if (msg.message == kHookOff && hook) {
+            UnhookWindowsHookEx(hook);
+            hook = nullptr;
+        } else if (msg.message == kHookOn && !hook) {
+            hook = InstallHook(HookProc);
+        }
+        watch->hooked_ = hook != nullptr;
+        SetEvent(watch->ready_.Get());
+    }
+    if (hook) UnhookWindowsHookEx(hook);
     return 0;
+}
+
+bool Win32KeyboardWatch::SetHooked(bool hooked) {
+    ResetEvent(ready_.Get());
+    if (!PostThreadMessageA(threadId_, hooked ? kHookOn : kHookOff, 0, 0)) return false;
+    WaitForSingleObject(ready_.Get(), INFINITE);
+    return hooked_ == hooked;
+}
+
+bool Win32KeyboardWatch::RegisterEscapeKeys() {
+    // Without Esc alone there is no burst; Esc with modifiers that another
+    // program has taken stays with it.
+    if (!RegisterHotKey(window_->Handle(), kEscapeHotKeyBase, 0, VK_ESCAPE)) return false;
+    for (UINT modifiers = 1; modifiers < kEscapeModifierSets; ++modifiers)
+        RegisterHotKey(window_->Handle(), kEscapeHotKeyBase + int(modifiers), modifiers, VK_ESCAPE);
+    return true;
+}
+
+void Win32KeyboardWatch::UnregisterEscapeKeys() {
+    for (UINT modifiers = 0; modifiers < kEscapeModifierSets; ++modifiers)
+        UnregisterHotKey(window_->Handle(), kEscapeHotKeyBase + int(modifiers));
+}
+
+void Win32KeyboardWatch::SetOwnKeysBurst(bool on) {
+    if (on == burst_ || !Active()) return;
+    if (on) {
+        // Esc is taken as a hotkey before the hook goes, so that no press
+        // slips through; a user who must get Esc keeps the hook.
+        if (!takeEscape_ || !RegisterEscapeKeys()) return;
+        if (!SetHooked(false)) {
+            UnregisterEscapeKeys();
+            return;
+        }
+        burst_ = true;
+        return;
+    }
+    // Without its hook back the watch stays in the burst: Esc still stops.
+    if (!SetHooked(true)) return;
+    UnregisterEscapeKeys();
+    burst_ = false;
+    CatchUpKeyState();
+}
+
+void Win32KeyboardWatch::CatchUpKeyState() {
+    bool released = false;
+    for (int key = 1; key < 256; ++key) {
+        const bool down = AsyncKeyDown(key);
+        if (down_[size_t(key)] && !down) {
+            released_[size_t(key) / 32].fetch_or(std::uint32_t(1) << (key % 32));
+            released = true;
+        }
+        down_[size_t(key)] = down;
+    }
+    if (released) Notify();
+}
+
+bool Win32KeyboardWatch::IsKeyDown(std::uint8_t virtualKey) const {
+    return burst_ ? AsyncKeyDown(virtualKey) : down_[virtualKey].load();
 }
 
 bool Win32KeyboardWatch::IsModifierKeyHeld() const {
     for (const SidedKey& key : kSidedKeys) {
-        if (down_[key.generic] || down_[key.left] || down_[key.right]) return true;
+        if (IsKeyDown(key.generic) || IsKeyDown(key.left) || IsKeyDown(key.right)) return true;
     }
-    return down_[VK_LWIN] || down_[VK_RWIN];
+    return IsKeyDown(VK_LWIN) || IsKeyDown(VK_RWIN);
 }
 
 void Win32KeyboardWatch::SetKey(BYTE virtualKey, bool down) {
@@ -129,6 +214,12 @@ LRESULT CALLBACK Win32KeyboardWatch::HookProc(int code, WPARAM wParam, LPARAM lP
 }
 
 void Win32KeyboardWatch::WndProc(WindowMessage& message) {
+    if (message.msg == WM_HOTKEY && message.wParam - kEscapeHotKeyBase < kEscapeModifierSets) {
+        // Also when the burst ended since the press: it was the user's Esc.
+        escapePressed_ = true;
+        if (Active()) RaiseEvents();
+        return;
+    }
     if (message.msg != kKeyboardNews) {
         message.result = std::intptr_t(
             DefWindowProcA(window_->Handle(), message.msg, WPARAM(message.wParam), LPARAM(message.lParam)));
