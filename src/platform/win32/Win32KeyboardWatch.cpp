@@ -45,8 +45,6 @@ bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
         current_ = nullptr;
         return false;
     }
-    // The state when the watch begins; the hook's reports keep it current.
-    for (int key = 1; key < 256; ++key) down_[size_t(key)] = AsyncKeyDown(key);
     for (auto& bits : released_) bits = 0;
     escapePressed_ = false;
     notified_ = false;
@@ -87,6 +85,7 @@ DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
     // the processor as soon as one comes.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     HHOOK hook = InstallHook(HookProc);
+    if (hook) watch->ReadKeyState(false);
     watch->hooked_ = hook != nullptr;
     SetEvent(watch->ready_.Get());
     if (!hook) return 1;
@@ -101,6 +100,7 @@ DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
             hook = nullptr;
         } else if (msg.message == kHookOn && !hook) {
             hook = InstallHook(HookProc);
+            if (hook) watch->ReadKeyState(true);
         }
         watch->hooked_ = hook != nullptr;
         SetEvent(watch->ready_.Get());
@@ -147,14 +147,13 @@ void Win32KeyboardWatch::SetOwnKeysBurst(bool on) {
     if (!SetHooked(true)) return;
     UnregisterEscapeKeys();
     burst_ = false;
-    CatchUpKeyState();
 }
 
-void Win32KeyboardWatch::CatchUpKeyState() {
+void Win32KeyboardWatch::ReadKeyState(bool reportReleases) {
     bool released = false;
     for (int key = 1; key < 256; ++key) {
         const bool down = AsyncKeyDown(key);
-        if (down_[size_t(key)] && !down) {
+        if (reportReleases && down_[size_t(key)] && !down) {
             released_[size_t(key) / 32].fetch_or(std::uint32_t(1) << (key % 32));
             released = true;
         }

@@ -46,8 +46,12 @@ private:
     bool SetHooked(bool hooked);
     bool RegisterEscapeKeys();
     void UnregisterEscapeKeys();
-    // After a burst: the keys that went up meanwhile are reported.
-    void CatchUpKeyState();
+    // On the hook thread, once its hook is in place and before it is first
+    // called: the key state read from the platform. Every key event from
+    // then on reaches the hook after the reading, so none falls between the
+    // two. With reportReleases (after a burst), the keys that went up since
+    // the last reading are reported.
+    void ReadKeyState(bool reportReleases);
     // From the hook thread: one message on its way at a time.
     void Notify();
     void WndProc(WindowMessage& message) override;
