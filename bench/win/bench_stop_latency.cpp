@@ -23,9 +23,12 @@ bool XdotoolEscape() {
     return spawn(argv, 1) == 0;
 }
 
+// Dispatches for at most 2 ms: keys may come in as fast as the edit takes
+// them, and the length must be looked at between them.
 void Pump() {
+    const double start = NowMs();
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (NowMs() - start < 2 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
