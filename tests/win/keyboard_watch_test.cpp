@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include "../e2e/xdotool.h"
+#include "platform/win32/OwnedHandle.h"
 #include "platform/win32/Win32KeyboardWatch.h"
 
 #include <windows.h>
@@ -86,6 +88,52 @@ bool EscTarget::BringToFront() const {
     SetFocus(hwnd_);
     return DispatchUntil([this] { return GetForegroundWindow() == hwnd_; });
 }
+
+// Another program's low-level hook, installed before the watch's, that holds
+// each release of the quiet key until the test lets it go.
+class HoldingHook {
+public:
+    HoldingHook() {
+        holding_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        letGo_.Reset(CreateEventA(nullptr, TRUE, FALSE, nullptr));
+        current_ = this;
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = std::thread([this, ready] {
+            MSG msg;
+            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+            threadId_ = GetCurrentThreadId();
+            HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, Proc, GetModuleHandleA(nullptr), 0);
+            SetEvent(ready);
+            while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+            UnhookWindowsHookEx(hook);
+        });
+        WaitForSingleObject(ready, 5000);
+        CloseHandle(ready);
+    }
+    ~HoldingHook() {
+        LetGo();
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        thread_.join();
+        current_ = nullptr;
+    }
+    bool Holding() const { return WaitForSingleObject(holding_.Get(), 3000) == WAIT_OBJECT_0; }
+    void LetGo() { SetEvent(letGo_.Get()); }
+
+private:
+    static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+        const auto& key = *reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        if (code == HC_ACTION && key.vkCode == kQuietKey && (key.flags & LLKHF_UP)) {
+            SetEvent(current_->holding_.Get());
+            WaitForSingleObject(current_->letGo_.Get(), 3000);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static HoldingHook* current_;
+    OwnedKernelHandle holding_, letGo_;
+    std::thread thread_;
+    DWORD threadId_ = 0;
+};
+HoldingHook* HoldingHook::current_ = nullptr;
 
 class KeyboardWatchTest : public ::testing::Test {
 protected:
@@ -192,6 +240,22 @@ TEST_F(KeyboardWatchTest, InABurstEscIsStillReportedAndTakenAndKeyUpsComeAtItsEn
     SendKey(VK_ESCAPE, true);
     ASSERT_TRUE(DispatchUntil([&] { return keyUps.size() == 2; }));
     EXPECT_EQ(escapes.size(), 1u);
+}
+
+TEST_F(KeyboardWatchTest, AKeyUpThatAnotherHookHeldWhileTheWatchStartedIsSeenAfterwards) {
+    HoldingHook other;
+    SendKey(kQuietKey, false);
+    std::thread release([] { SendKey(kQuietKey, true); });
+    ASSERT_TRUE(other.Holding());
+    // The watch's hook comes first from now on, but the held release has
+    // passed it by.
+    ASSERT_TRUE(watch.Start(Recording()));
+    EXPECT_TRUE(watch.IsKeyDown(kQuietKey));
+    other.LetGo();
+    release.join();
+    ASSERT_TRUE(DispatchUntil([&] { return !keyUps.empty(); }));
+    EXPECT_EQ(keyUps[0].key, kQuietKey);
+    EXPECT_FALSE(watch.IsKeyDown(kQuietKey));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32KeyboardWatch.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kv {
@@ -17,6 +18,9 @@ constexpr UINT kKeyboardNews = WM_APP + 0x4B;
 // Posted to the hook thread: install the hook again, or lift it.
 constexpr UINT kHookOn = WM_APP + 0x4C;
 constexpr UINT kHookOff = WM_APP + 0x4D;
+// How often the hook thread asks the platform about the keys that are down
+// for the watch.
+constexpr DWORD kRecheckMs = 25;
 
 // The hotkey ids of Esc with each set of modifiers, on the watch's window: the
 // program's own keys may hold Shift, Ctrl or Alt when the user presses Esc.
@@ -85,28 +89,46 @@ DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
     // the processor as soon as one comes.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     HHOOK hook = InstallHook(HookProc);
-    if (hook) watch->ReadKeyState(false);
+    if (hook) watch->ReadKeyState(KeyReading::AtStart);
     watch->hooked_ = hook != nullptr;
     SetEvent(watch->ready_.Get());
     if (!hook) return 1;
-    // The hook is called while this thread waits for messages.
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        if (msg.hwnd || (msg.message != kHookOn && msg.message != kHookOff)) {
-            DispatchMessageA(&msg);
-            continue;
+    // The hook is called while this thread waits for messages. While a key
+    // read down has not been reported by the hook since, the platform is
+    // asked again now and then: a key event that another program's hook held
+    // while this one was installed reaches the key state, but never this hook.
+    DWORD lastCheck = GetTickCount();
+    for (;;) {
+        DWORD wait = INFINITE;
+        if (hook && watch->AnyUnconfirmedKey()) {
+            const DWORD since = GetTickCount() - lastCheck;
+            wait = since >= kRecheckMs ? 0 : kRecheckMs - since;
         }
-        if (msg.message == kHookOff && hook) {
-            UnhookWindowsHookEx(hook);
-            hook = nullptr;
-        } else if (msg.message == kHookOn && !hook) {
-            hook = InstallHook(HookProc);
-            if (hook) watch->ReadKeyState(true);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                if (hook) UnhookWindowsHookEx(hook);
+                return 0;
+            }
+            if (msg.hwnd || (msg.message != kHookOn && msg.message != kHookOff)) {
+                DispatchMessageA(&msg);
+                continue;
+            }
+            if (msg.message == kHookOff && hook) {
+                UnhookWindowsHookEx(hook);
+                hook = nullptr;
+            } else if (msg.message == kHookOn && !hook) {
+                hook = InstallHook(HookProc);
+                if (hook) watch->ReadKeyState(KeyReading::AfterBurst);
+            }
+            watch->hooked_ = hook != nullptr;
+            SetEvent(watch->ready_.Get());
         }
-        watch->hooked_ = hook != nullptr;
-        SetEvent(watch->ready_.Get());
+        if (hook && GetTickCount() - lastCheck >= kRecheckMs) {
+            watch->ReadKeyState(KeyReading::Unconfirmed);
+            lastCheck = GetTickCount();
+        }
     }
-    if (hook) UnhookWindowsHookEx(hook);
-    return 0;
 }
 
 bool Win32KeyboardWatch::SetHooked(bool hooked) {
@@ -149,17 +171,23 @@ void Win32KeyboardWatch::SetOwnKeysBurst(bool on) {
     burst_ = false;
 }
 
-void Win32KeyboardWatch::ReadKeyState(bool reportReleases) {
+void Win32KeyboardWatch::ReadKeyState(KeyReading reading) {
     bool released = false;
-    for (int key = 1; key < 256; ++key) {
-        const bool down = AsyncKeyDown(key);
-        if (reportReleases && down_[size_t(key)] && !down) {
-            released_[size_t(key) / 32].fetch_or(std::uint32_t(1) << (key % 32));
+    for (size_t key = 1; key < 256; ++key) {
+        if (reading == KeyReading::Unconfirmed && !unconfirmed_[key]) continue;
+        const bool down = AsyncKeyDown(int(key));
+        if (reading != KeyReading::AtStart && down_[key] && !down) {
+            released_[key / 32].fetch_or(std::uint32_t(1) << (key % 32));
             released = true;
         }
-        down_[size_t(key)] = down;
+        down_[key] = down;
+        unconfirmed_[key] = down;
     }
     if (released) Notify();
+}
+
+bool Win32KeyboardWatch::AnyUnconfirmedKey() const {
+    return std::find(unconfirmed_.begin(), unconfirmed_.end(), true) != unconfirmed_.end();
 }
 
 bool Win32KeyboardWatch::IsKeyDown(std::uint8_t virtualKey) const {
@@ -175,10 +203,17 @@ bool Win32KeyboardWatch::IsModifierKeyHeld() const {
 
 void Win32KeyboardWatch::SetKey(BYTE virtualKey, bool down) {
     down_[virtualKey] = down;
+    unconfirmed_[virtualKey] = false;
     for (const SidedKey& key : kSidedKeys) {
         // The hook reports sides; a generic report going up ends both.
-        if (virtualKey == key.generic && !down) down_[key.left] = down_[key.right] = false;
-        if (virtualKey == key.left || virtualKey == key.right) down_[key.generic] = down_[key.left] || down_[key.right];
+        if (virtualKey == key.generic && !down) {
+            down_[key.left] = down_[key.right] = false;
+            unconfirmed_[key.left] = unconfirmed_[key.right] = false;
+        }
+        if (virtualKey == key.left || virtualKey == key.right) {
+            down_[key.generic] = down_[key.left] || down_[key.right];
+            unconfirmed_[key.generic] = false;
+        }
     }
 }
 

@@ -46,12 +46,17 @@ private:
     bool SetHooked(bool hooked);
     bool RegisterEscapeKeys();
     void UnregisterEscapeKeys();
-    // On the hook thread, once its hook is in place and before it is first
-    // called: the key state read from the platform. Every key event from
-    // then on reaches the hook after the reading, so none falls between the
-    // two. With reportReleases (after a burst), the keys that went up since
-    // the last reading are reported.
-    void ReadKeyState(bool reportReleases);
+    // The key state read from the platform, on the hook thread and never
+    // during a call of its hook. AtStart and AfterBurst read every key once
+    // the hook is in place, before it is first called: every key event from
+    // then on reaches the hook after the reading. One that another program's
+    // hook held at that moment reaches the key state but not this hook, so
+    // Unconfirmed reads again the keys read down that the hook has not
+    // reported since. Except at start, the keys found up are reported as
+    // gone up.
+    enum class KeyReading { AtStart, AfterBurst, Unconfirmed };
+    void ReadKeyState(KeyReading reading);
+    bool AnyUnconfirmedKey() const;
     // From the hook thread: one message on its way at a time.
     void Notify();
     void WndProc(WindowMessage& message) override;
@@ -72,6 +77,9 @@ private:
     std::atomic<bool> escapePressed_{false};
     std::atomic<bool> takeEscape_{false};
     std::atomic<bool> notified_{false};
+
+    // Only on the hook thread: keys read down that the hook has not reported since.
+    std::array<bool, 256> unconfirmed_{};
 };
 
 }  // namespace kv
