@@ -34,7 +34,7 @@ double StartOnce(const std::string& keyvane, const std::string& list) {
 int main(int argc, char** argv) {
     std::string keyvane;
     if (!KeyvaneArgument(argc, argv, "bench_startup keyvane.exe [runs]", keyvane)) return 2;
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
     const std::string one = ListOf(1), many = ListOf(1000);
     // A first start warms the system's caches; then the two alternate, so
     // that whatever else the machine does falls on both alike.
