@@ -30,6 +30,16 @@ public:
     // ahead, since the watch decides before the program hears of the press.
     virtual void TakeEscape(bool take) = 0;
 
+    // While the program's own keys go out back to back, following every key
+    // would make each of them wait for the watch. In such a burst the watch
+    // may follow the keyboard more cheaply: a press of Esc is still reported
+    // and taken (though then also one that another program injects), the
+    // key-ups are reported when the burst ends, and the key state is read
+    // from the platform. Only while Esc is taken; the program's own Esc must
+    // go out outside a burst. OwnKeysBurst() tells whether one runs.
+    virtual void SetOwnKeysBurst(bool on) = 0;
+    virtual bool OwnKeysBurst() const = 0;
+
     // While active: whether the key is down now, as far as the key state
     // read at Start and the events since tell (Shift, Ctrl, Alt and the
     // Windows keys of either side count for their generic codes too).

@@ -1,6 +1,7 @@
 #include "runner/KeyEvents.h"
 
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "model/Convert.h"
@@ -43,12 +44,16 @@ std::uint8_t LookupKeyName(const std::string& name) {
 namespace {
 
 constexpr std::uint8_t kVkReturn = 0x0D;
+constexpr std::uint8_t kVkEscape = 0x1B;
 constexpr std::uint8_t kVkShift = 0x10;
 constexpr std::uint8_t kVkControl = 0x11;
 constexpr std::uint8_t kVkMenu = 0x12;
 constexpr std::uint8_t kVkNumLock = 0x90;
 constexpr std::uint16_t kNoKey = 0xFFFF;
 constexpr size_t kMaxNameLength = 20;
+// Keys of one text that go out before the keyboard watch is asked for a
+// burst: lifting its hook and putting it back cost about as much as that.
+constexpr unsigned kKeysBeforeBurst = 16;
 
 char UpperCase(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 
@@ -211,6 +216,7 @@ private:
     void TypeUnicode(const std::u16string& units, std::uint16_t count) {
         for (unsigned i = 0; i < count; ++i) {
             for (char16_t unit : units) {
+                CountKeyForBurst();
                 PostUnicodeEvent(std::uint16_t(unit), false);
                 PostUnicodeEvent(std::uint16_t(unit), true);
             }
@@ -241,14 +247,32 @@ private:
             context_.input.ToggleNumLockState();
             return;
         }
+        if (virtualKey == kVkEscape) {
+            // The watch tells the macro's own Esc from the user's only
+            // outside a burst.
+            OwnKeysBurst watched(context_, false);
+            SendKeys(virtualKey, count, withRelease);
+            return;
+        }
+        SendKeys(virtualKey, count, withRelease);
+    }
+
+    void SendKeys(std::uint8_t virtualKey, std::uint16_t count, bool withRelease) {
         const std::uint8_t scanCode = ScanCodeOf(virtualKey);
         const std::uint32_t flags = IsExtendedKey(virtualKey) ? kKeyEventExtendedKey : 0;
         for (unsigned i = 0; i < count; ++i) {
             // Between keys, never between a key's press and its release.
             AwaitTypingTurn(context_);
+            CountKeyForBurst();
             PostKeyEvent(virtualKey, scanCode, flags);
             if (withRelease) PostKeyEvent(virtualKey, scanCode, flags | kKeyEventKeyUp);
         }
+    }
+
+    // A few keys go out faster with the watch as it is: the burst begins
+    // once a text has proved long.
+    void CountKeyForBurst() {
+        if (++keysSent_ == kKeysBeforeBurst && !burst_) burst_ = std::make_unique<OwnKeysBurst>(context_, true);
     }
 
     void ReleaseModifier(std::uint8_t virtualKey) { PostKeyEvent(virtualKey, ScanCodeOf(virtualKey), kKeyEventKeyUp); }
@@ -298,6 +322,8 @@ private:
 
     InputContext& context_;
     const bool wait_;
+    unsigned keysSent_ = 0;
+    std::unique_ptr<OwnKeysBurst> burst_;  // ends with the sender
     bool group_ = false;
     Modifier shift_{kVkShift, false};
     Modifier ctrl_{kVkControl, false};

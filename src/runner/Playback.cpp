@@ -34,6 +34,17 @@ void AwaitTypingTurn(InputContext& context) {
     }
 }
 
+OwnKeysBurst::OwnKeysBurst(const InputContext& context, bool on)
+    : keyboard_(context.playback ? context.playback->keyboard : nullptr) {
+    if (!keyboard_) return;
+    before_ = keyboard_->OwnKeysBurst();
+    keyboard_->SetOwnKeysBurst(on);
+}
+
+OwnKeysBurst::~OwnKeysBurst() {
+    if (keyboard_) keyboard_->SetOwnKeysBurst(before_);
+}
+
 bool ModifierKeyHeld(InputContext& context) {
     const KeyboardWatchApi* keyboard = context.playback ? context.playback->keyboard : nullptr;
     if (keyboard && keyboard->Active()) return keyboard->IsModifierKeyHeld();

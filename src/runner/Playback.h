@@ -42,6 +42,21 @@ void PlayDelay(InputContext& context, std::int32_t ms);
 // window that had it, so typing resumes there.
 void AwaitTypingTurn(InputContext& context);
 
+// Sets whether the keys the player sends now go out as a burst of its own
+// (KeyboardWatchApi::SetOwnKeysBurst) and puts back what was set before when
+// it ends: a nested macro plays inside the outer one's burst.
+class OwnKeysBurst {
+public:
+    OwnKeysBurst(const InputContext& context, bool on);
+    ~OwnKeysBurst();
+    OwnKeysBurst(const OwnKeysBurst&) = delete;
+    OwnKeysBurst& operator=(const OwnKeysBurst&) = delete;
+
+private:
+    KeyboardWatchApi* keyboard_;
+    bool before_ = false;
+};
+
 // True while the user holds Shift, Ctrl, Alt or a Windows key: from the
 // keyboard watch while it runs, else from the key state.
 bool ModifierKeyHeld(InputContext& context);

@@ -211,6 +211,37 @@ TEST_F(KeyboardWatchTest, StopsFromInsideItsEventAndStartsAgain) {
     EXPECT_TRUE(DispatchUntil([&] { return !keyUps.empty(); }));
 }
 
+TEST_F(KeyboardWatchTest, InABurstEscIsStillReportedAndTakenAndKeyUpsComeAtItsEnd) {
+    EscTarget target;
+    ASSERT_TRUE(target.BringToFront());
+    ASSERT_TRUE(watch.Start(Recording()));
+    SendKey(kQuietKey, false);
+    ASSERT_TRUE(SeenWithin3s([&] { return watch.IsKeyDown(kQuietKey); }));
+    watch.SetOwnKeysBurst(true);
+    EXPECT_FALSE(watch.OwnKeysBurst()) << "only while Esc is taken";
+    watch.TakeEscape(true);
+    watch.SetOwnKeysBurst(true);
+    ASSERT_TRUE(watch.OwnKeysBurst());
+
+    SendKey(kQuietKey, true);
+    EXPECT_FALSE(watch.IsKeyDown(kQuietKey)) << "the key state comes from the platform";
+    ASSERT_TRUE(e2e::Xdotool("key Escape"));
+    // The press is on its way; the burst ends before it is dispatched.
+    MSG pending;
+    ASSERT_TRUE(SeenWithin3s([&] { return PeekMessageA(&pending, nullptr, WM_HOTKEY, WM_HOTKEY, PM_NOREMOVE); }));
+    watch.SetOwnKeysBurst(false);
+    EXPECT_FALSE(watch.OwnKeysBurst());
+    ASSERT_TRUE(DispatchUntil([&] { return !escapes.empty() && !keyUps.empty(); }));
+    EXPECT_EQ(escapes[0], GetCurrentThreadId());
+    EXPECT_EQ(EscTarget::Escapes(), 0) << "kept from the window";
+    EXPECT_EQ(keyUps[0].key, kQuietKey) << "the key that went up in the burst";
+    // The hook is back: an injected Esc goes up and is no stop.
+    SendKey(VK_ESCAPE, false);
+    SendKey(VK_ESCAPE, true);
+    ASSERT_TRUE(DispatchUntil([&] { return keyUps.size() == 2; }));
+    EXPECT_EQ(escapes.size(), 1u);
+}
+
 TEST_F(KeyboardWatchTest, AKeyUpThatAnotherHookHeldWhileTheWatchStartedIsSeenAfterwards) {
     HoldingHook other;
     SendKey(kQuietKey, false);

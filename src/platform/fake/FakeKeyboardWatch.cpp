@@ -12,7 +12,26 @@ bool FakeKeyboardWatch::Start(KeyboardWatchEvents events) {
     return true;
 }
 
-void FakeKeyboardWatch::Stop() { active = false; }
+void FakeKeyboardWatch::Stop() {
+    active = false;
+    burst = false;
+    releasedInBurst_.clear();
+}
+
+void FakeKeyboardWatch::SetOwnKeysBurst(bool on) {
+    if (on == burst || !active) return;
+    if (on && !escapeTaken) return;
+    burst = on;
+    if (on) {
+        ++bursts;
+        return;
+    }
+    const std::vector<std::uint8_t> released = std::move(releasedInBurst_);
+    releasedInBurst_.clear();
+    for (std::uint8_t key : released) {
+        if (active && events_.onKeyUp) events_.onKeyUp(key);
+    }
+}
 
 bool FakeKeyboardWatch::PressEscape() {
     if (!active) return false;
@@ -24,7 +43,10 @@ bool FakeKeyboardWatch::PressEscape() {
 
 void FakeKeyboardWatch::Release(std::uint8_t virtualKey) {
     down[virtualKey] = false;
-    if (active && events_.onKeyUp) events_.onKeyUp(virtualKey);
+    if (burst)
+        releasedInBurst_.push_back(virtualKey);
+    else if (active && events_.onKeyUp)
+        events_.onKeyUp(virtualKey);
 }
 
 }  // namespace kv

@@ -15,9 +15,19 @@ const SidedKey kSidedKeys[] = {
 
 // Posted to the watch's window: the hook recorded something to raise.
 constexpr UINT kKeyboardNews = WM_APP + 0x4B;
+// Posted to the hook thread: install the hook again, or lift it.
+constexpr UINT kHookOn = WM_APP + 0x4C;
+constexpr UINT kHookOff = WM_APP + 0x4D;
 // How often the hook thread asks the platform about the keys that are down
 // for the watch.
 constexpr DWORD kRecheckMs = 25;
+
+// The hotkey ids of Esc with each set of modifiers, on the watch's window: the
+// program's own keys may hold Shift, Ctrl or Alt when the user presses Esc.
+constexpr int kEscapeHotKeyBase = 0xB000;
+constexpr UINT kEscapeModifierSets = 16;  // MOD_ALT | MOD_CONTROL | MOD_SHIFT | MOD_WIN
+
+HHOOK InstallHook(HOOKPROC proc) { return SetWindowsHookExA(WH_KEYBOARD_LL, proc, GetModuleHandleA(nullptr), 0); }
 
 bool AsyncKeyDown(int virtualKey) { return (GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
@@ -60,6 +70,8 @@ bool Win32KeyboardWatch::Start(KeyboardWatchEvents events) {
 
 void Win32KeyboardWatch::Stop() {
     if (!thread_) return;
+    if (burst_) UnregisterEscapeKeys();
+    burst_ = false;
     // The hook thread unhooks outside any call of its hook and ends; what it
     // recorded and did not raise yet is dropped with it.
     PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
@@ -76,7 +88,7 @@ DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
     // The keys a macro injects wait for each call of the hook: it must get
     // the processor as soon as one comes.
     SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
-    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, HookProc, GetModuleHandleA(nullptr), 0);
+    HHOOK hook = InstallHook(HookProc);
     if (hook) watch->ReadKeyState(KeyReading::AtStart);
     watch->hooked_ = hook != nullptr;
     SetEvent(watch->ready_.Get());
@@ -88,23 +100,75 @@ DWORD WINAPI Win32KeyboardWatch::HookThread(LPVOID self) {
     DWORD lastCheck = GetTickCount();
     for (;;) {
         DWORD wait = INFINITE;
-        if (watch->AnyUnconfirmedKey()) {
+        if (hook && watch->AnyUnconfirmedKey()) {
             const DWORD since = GetTickCount() - lastCheck;
             wait = since >= kRecheckMs ? 0 : kRecheckMs - since;
         }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, wait, QS_ALLINPUT);
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
             if (msg.message == WM_QUIT) {
-                UnhookWindowsHookEx(hook);
+                if (hook) UnhookWindowsHookEx(hook);
                 return 0;
             }
-            DispatchMessageA(&msg);
+            if (msg.hwnd || (msg.message != kHookOn && msg.message != kHookOff)) {
+                DispatchMessageA(&msg);
+                continue;
+            }
+            if (msg.message == kHookOff && hook) {
+                UnhookWindowsHookEx(hook);
+                hook = nullptr;
+            } else if (msg.message == kHookOn && !hook) {
+                hook = InstallHook(HookProc);
+                if (hook) watch->ReadKeyState(KeyReading::AfterBurst);
+            }
+            watch->hooked_ = hook != nullptr;
+            SetEvent(watch->ready_.Get());
         }
-        if (GetTickCount() - lastCheck >= kRecheckMs) {
+        if (hook && GetTickCount() - lastCheck >= kRecheckMs) {
             watch->ReadKeyState(KeyReading::Unconfirmed);
             lastCheck = GetTickCount();
         }
     }
+}
+
+bool Win32KeyboardWatch::SetHooked(bool hooked) {
+    ResetEvent(ready_.Get());
+    if (!PostThreadMessageA(threadId_, hooked ? kHookOn : kHookOff, 0, 0)) return false;
+    WaitForSingleObject(ready_.Get(), INFINITE);
+    return hooked_ == hooked;
+}
+
+bool Win32KeyboardWatch::RegisterEscapeKeys() {
+    // Without Esc alone there is no burst; Esc with modifiers that another
+    // program has taken stays with it.
+    if (!RegisterHotKey(window_->Handle(), kEscapeHotKeyBase, 0, VK_ESCAPE)) return false;
+    for (UINT modifiers = 1; modifiers < kEscapeModifierSets; ++modifiers)
+        RegisterHotKey(window_->Handle(), kEscapeHotKeyBase + int(modifiers), modifiers, VK_ESCAPE);
+    return true;
+}
+
+void Win32KeyboardWatch::UnregisterEscapeKeys() {
+    for (UINT modifiers = 0; modifiers < kEscapeModifierSets; ++modifiers)
+        UnregisterHotKey(window_->Handle(), kEscapeHotKeyBase + int(modifiers));
+}
+
+void Win32KeyboardWatch::SetOwnKeysBurst(bool on) {
+    if (on == burst_ || !Active()) return;
+    if (on) {
+        // Esc is taken as a hotkey before the hook goes, so that no press
+        // slips through; a user who must get Esc keeps the hook.
+        if (!takeEscape_ || !RegisterEscapeKeys()) return;
+        if (!SetHooked(false)) {
+            UnregisterEscapeKeys();
+            return;
+        }
+        burst_ = true;
+        return;
+    }
+    // Without its hook back the watch stays in the burst: Esc still stops.
+    if (!SetHooked(true)) return;
+    UnregisterEscapeKeys();
+    burst_ = false;
 }
 
 void Win32KeyboardWatch::ReadKeyState(KeyReading reading) {
@@ -112,7 +176,7 @@ void Win32KeyboardWatch::ReadKeyState(KeyReading reading) {
     for (size_t key = 1; key < 256; ++key) {
         if (reading == KeyReading::Unconfirmed && !unconfirmed_[key]) continue;
         const bool down = AsyncKeyDown(int(key));
-        if (reading == KeyReading::Unconfirmed && down_[key] && !down) {
+        if (reading != KeyReading::AtStart && down_[key] && !down) {
             released_[key / 32].fetch_or(std::uint32_t(1) << (key % 32));
             released = true;
         }
@@ -126,11 +190,15 @@ bool Win32KeyboardWatch::AnyUnconfirmedKey() const {
     return std::find(unconfirmed_.begin(), unconfirmed_.end(), true) != unconfirmed_.end();
 }
 
+bool Win32KeyboardWatch::IsKeyDown(std::uint8_t virtualKey) const {
+    return burst_ ? AsyncKeyDown(virtualKey) : down_[virtualKey].load();
+}
+
 bool Win32KeyboardWatch::IsModifierKeyHeld() const {
     for (const SidedKey& key : kSidedKeys) {
-        if (down_[key.generic] || down_[key.left] || down_[key.right]) return true;
+        if (IsKeyDown(key.generic) || IsKeyDown(key.left) || IsKeyDown(key.right)) return true;
     }
-    return down_[VK_LWIN] || down_[VK_RWIN];
+    return IsKeyDown(VK_LWIN) || IsKeyDown(VK_RWIN);
 }
 
 void Win32KeyboardWatch::SetKey(BYTE virtualKey, bool down) {
@@ -180,6 +248,12 @@ LRESULT CALLBACK Win32KeyboardWatch::HookProc(int code, WPARAM wParam, LPARAM lP
 }
 
 void Win32KeyboardWatch::WndProc(WindowMessage& message) {
+    if (message.msg == WM_HOTKEY && message.wParam - kEscapeHotKeyBase < kEscapeModifierSets) {
+        // Also when the burst ended since the press: it was the user's Esc.
+        escapePressed_ = true;
+        if (Active()) RaiseEvents();
+        return;
+    }
     if (message.msg != kKeyboardNews) {
         message.result = std::intptr_t(
             DefWindowProcA(window_->Handle(), message.msg, WPARAM(message.wParam), LPARAM(message.lParam)));

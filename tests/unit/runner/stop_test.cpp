@@ -3,6 +3,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "runner_fixture.h"
 
@@ -263,6 +265,51 @@ TEST_F(StopTest, ModifierReleaseIsSeenByTheKeyboardWatch) {
     runner->RunMacro(true, "KEYEVN", 0, 0xC000, KeyMacro("a"), "");
     EXPECT_EQ(KeyDowns(input, 'A'), 1);
     EXPECT_LE(loop.tick, 8u);
+}
+
+// ---------------------------------------------------------------- bursts of the program's own keys
+
+TEST_F(StopTest, ALongTextGoesOutInABurstAndTheMacrosOwnEscOutsideIt) {
+    // Whether the burst ran as each key event went out.
+    std::vector<std::pair<std::uint8_t, bool>> sent;
+    std::function<void()> record = [&] {
+        sent.push_back({input.keys.back().virtualKey, keyboard.burst});
+        loop.onProcessMessages = record;
+    };
+    loop.onProcessMessages = record;
+    const std::string longText = "abcdefghijklmnopqrst";
+    runner->RunMacro(true, "KEYEVN", 0, 0xC000, KeyMacro("xy|" + longText + "{ESC}" + longText), "");
+
+    ASSERT_EQ(KeyDowns(input, 0x1B), 1);
+    std::vector<std::string> runs;  // the burst state in runs of key presses
+    for (size_t i = 0; i < sent.size(); i += 2) {
+        const char state = sent[i].second ? 'B' : '-';
+        if (runs.empty() || runs.back()[0] != state) runs.push_back("");
+        runs.back() += state;
+    }
+    // "xy", 15 of the long text, the other 5 in a burst, Esc, the second text
+    // in a burst from its first key.
+    EXPECT_EQ(runs,
+              (std::vector<std::string>{std::string(2 + 15, '-'), std::string(5, 'B'), "-", std::string(20, 'B')}));
+    EXPECT_FALSE(keyboard.burst) << "the burst ends with its text";
+    EXPECT_EQ(keyboard.bursts, 2);
+}
+
+TEST_F(StopTest, EscInABurstStopsAndTheShortcutReleasedInItCountsWhenItEnds) {
+    keyboard.down[kVkF5] = true;
+    WhenDispatching([&] { return keyboard.burst; },
+                    [&] {
+                        keyboard.Release(kVkF5);
+                        EXPECT_TRUE(keyboard.Active()) << "the release waits for the burst";
+                        EXPECT_TRUE(keyboard.PressEscape());
+                    });
+    runner->RunMacro(true, "KEYEVN", kCtrlShiftF5, 0xC000, KeyMacro(std::string(100, 'a')), "");
+    EXPECT_EQ(KeyDowns(input, 'A'), 16);
+    EXPECT_FALSE(keyboard.Active()) << "the shortcut went up: nothing left to watch";
+    ExpectNothingHeld();
+
+    runner->RunMacro(true, "KEYEVN", kCtrlShiftF5, 0xC000, KeyMacro("b"), "");
+    EXPECT_EQ(KeyDowns(input, 'B'), 1) << "the next press is a new one";
 }
 
 }  // namespace
