@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -100,6 +101,65 @@ inline void PressShortcut(std::uint32_t hotKey) {
     for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it) inputs.push_back(KeyInput(*it, true));
     SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
 }
+
+// The key presses that programs inject (a macro, the anchors; not the
+// keyboard's own), seen by a low-level keyboard hook on a thread of its own:
+// how many since Reset, when the last one came, and when the first of one
+// chosen key came. One at a time.
+class KeyPressLog {
+public:
+    explicit KeyPressLog(WORD chosenKey = 0) {
+        chosenKey_ = chosenKey;
+        Reset();
+        HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+        thread_ = CreateThread(nullptr, 0, HookThread, ready, 0, &threadId_);
+        WaitForSingleObject(ready, 5000);
+        CloseHandle(ready);
+    }
+    ~KeyPressLog() {
+        PostThreadMessageA(threadId_, WM_QUIT, 0, 0);
+        WaitForSingleObject(thread_, 2000);
+        CloseHandle(thread_);
+    }
+    KeyPressLog(const KeyPressLog&) = delete;
+    KeyPressLog& operator=(const KeyPressLog&) = delete;
+
+    void Reset() {
+        presses_ = 0;
+        lastAt_ = -1;
+        chosenAt_ = -1;
+    }
+    int Presses() const { return presses_; }
+    double LastAt() const { return lastAt_; }
+    double ChosenKeyAt() const { return chosenAt_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam) {
+        const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) && (key->flags & LLKHF_INJECTED)) {
+            const double now = NowMs();
+            ++presses_;
+            lastAt_ = now;
+            if (key->vkCode == chosenKey_ && chosenAt_.load() < 0) chosenAt_ = now;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    // The hook is called while this thread waits for messages.
+    static DWORD WINAPI HookThread(LPVOID ready) {
+        HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, Hook, GetModuleHandleA(nullptr), 0);
+        SetEvent(static_cast<HANDLE>(ready));
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+        if (hook) UnhookWindowsHookEx(hook);
+        return 0;
+    }
+
+    static inline std::atomic<int> presses_{0};
+    static inline std::atomic<double> lastAt_{-1}, chosenAt_{-1};
+    static inline DWORD chosenKey_ = 0;
+    HANDLE thread_ = nullptr;
+    DWORD threadId_ = 0;
+};
 
 inline bool TrayIconPresent(HWND window) {
     NOTIFYICONDATAA probe = {};

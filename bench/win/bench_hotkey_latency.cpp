@@ -3,14 +3,12 @@
 // types "z". The anchor, started in the same run, is this program with
 // --poller: it registers another shortcut, polls the key state every 1 ms
 // until the modifiers are up and then sends "z" itself. A low-level keyboard
-// hook in this program notes when the "z" comes by. The presses of the two
+// hook in this program (KeyPressLog) notes when the "z" comes by. The presses of the two
 // alternate; the difference of the medians is what keyvane adds.
 //   bench_hotkey_latency keyvane.exe [presses, 11 if not given]
 #include "KeyvaneBench.h"
 
 #include <mmsystem.h>
-
-#include <atomic>
 
 using namespace kvbench;
 
@@ -21,26 +19,6 @@ constexpr std::uint32_t kPollerShortcut = 0xE086;   // Ctrl+Shift+Alt+F23
 constexpr WORD kTypedKey = 'Z';
 constexpr double kReleaseAfterMs = 20;
 const char* const kPollerReady = "KvBenchPollerReady";
-
-std::atomic<double> typedAt{-1};
-
-LRESULT CALLBACK KeyHook(int code, WPARAM wParam, LPARAM lParam) {
-    const KBDLLHOOKSTRUCT* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    if (code == HC_ACTION && (wParam == WM_KEYDOWN || wParam == WM_SYSKEYDOWN) && key->vkCode == kTypedKey &&
-        typedAt.load() < 0)
-        typedAt = NowMs();
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-// The hook lives on its own thread, whose message loop calls it.
-DWORD WINAPI HookThread(LPVOID ready) {
-    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, KeyHook, GetModuleHandleA(nullptr), 0);
-    SetEvent(static_cast<HANDLE>(ready));
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
-    if (hook) UnhookWindowsHookEx(hook);
-    return 0;
-}
 
 bool ModifierDown() {
     for (int vk : {VK_CONTROL, VK_SHIFT, VK_MENU, VK_LWIN, VK_RWIN})
@@ -68,7 +46,7 @@ int RunPoller() {
 
 // Presses the shortcut, lets go of its modifiers 20 ms after the key and
 // waits for the typed key; the time from the press to it, < 0 if none came.
-double Press(std::uint32_t hotKey) {
+double Press(KeyPressLog& keys, std::uint32_t hotKey) {
     const WORD modifiers[] = {VK_CONTROL, VK_SHIFT, VK_MENU};
     std::vector<INPUT> down;
     for (WORD m : modifiers) down.push_back(KeyInput(m, false));
@@ -77,13 +55,13 @@ double Press(std::uint32_t hotKey) {
     std::vector<INPUT> up;
     for (WORD m : modifiers) up.push_back(KeyInput(m, true));
 
-    typedAt = -1;
+    keys.Reset();
     const double start = NowMs();
     SendInput(UINT(down.size()), down.data(), sizeof(INPUT));
     while (NowMs() - start < kReleaseAfterMs) Sleep(1);
     SendInput(UINT(up.size()), up.data(), sizeof(INPUT));
-    if (!WaitUntil([] { return typedAt.load() >= 0; }, 5000)) return -1;
-    return typedAt.load() - start;
+    if (!WaitUntil([&keys] { return keys.ChosenKeyAt() >= 0; }, 5000)) return -1;
+    return keys.ChosenKeyAt() - start;
 }
 
 void Print(const char* what, const std::vector<double>& times) {
@@ -101,10 +79,7 @@ int main(int argc, char** argv) {
     const int presses = argc > 2 ? std::max(1, std::atoi(argv[2])) : 11;
     timeBeginPeriod(1);
 
-    HANDLE hookReady = CreateEventA(nullptr, TRUE, FALSE, nullptr);
-    DWORD hookThreadId = 0;
-    HANDLE hookThread = CreateThread(nullptr, 0, HookThread, hookReady, 0, &hookThreadId);
-    WaitForSingleObject(hookReady, 5000);
+    KeyPressLog keys(kTypedKey);
 
     Folder folder(keyvane);
     WriteFileText(folder.ListFile(),
@@ -124,16 +99,14 @@ int main(int argc, char** argv) {
     std::vector<double> viaKeyvane, viaPoller;
     for (int i = 0; i < presses; ++i) {
         Sleep(200);
-        const double p = Press(kPollerShortcut);
+        const double p = Press(keys, kPollerShortcut);
         if (p >= 0) viaPoller.push_back(p);
         Sleep(200);
-        const double k = Press(kKeyvaneShortcut);
+        const double k = Press(keys, kKeyvaneShortcut);
         if (k >= 0) viaKeyvane.push_back(k);
     }
     Print("1 ms key-state poller (anchor):", viaPoller);
     Print("keyvane, shortcut to first typed key:", viaKeyvane);
-    PostThreadMessageA(hookThreadId, WM_QUIT, 0, 0);
-    WaitForSingleObject(hookThread, 2000);
     if (viaKeyvane.empty() || viaPoller.empty()) {
         std::printf("no typed key arrived\n");
         return 1;
