@@ -39,6 +39,17 @@ private:
     PROCESS_INFORMATION pi_ = {};
 };
 
+// A top-level window of a window class of its own, which it registers.
+inline HWND CreateClassWindow(const char* windowClass, WNDPROC proc, const char* title, DWORD style, const RECT& at) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = windowClass;
+    RegisterClassA(&wc);
+    return CreateWindowExA(0, windowClass, title, style, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                           nullptr, nullptr, wc.hInstance, nullptr);
+}
+
 // The top-level window of the class that belongs to the process; null if none.
 inline HWND WindowOfProcess(const char* windowClass, DWORD processId) {
     HWND found = nullptr;

@@ -21,13 +21,7 @@ LRESULT CALLBACK BareProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 
 // The anchor: a hidden window with a tray icon, idle in its message loop.
 int RunBare() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = BareProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kBareClass;
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, kBareClass, "bare", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
-                                  wc.hInstance, nullptr);
+    HWND window = CreateClassWindow(kBareClass, BareProc, "bare", WS_OVERLAPPEDWINDOW, {0, 0, 100, 100});
     NOTIFYICONDATAA icon = {};
     icon.cbSize = NOTIFYICONDATAA_V1_SIZE;
     icon.hWnd = window;

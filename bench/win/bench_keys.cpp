@@ -53,15 +53,10 @@ LRESULT CALLBACK TargetProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 // The other program: a window with a multi-line edit, in front until it is
 // closed.
 int RunTarget() {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = TargetProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kTargetClass;
-    RegisterClassA(&wc);
-    HWND window = CreateWindowExA(0, kTargetClass, kTargetTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 600, 400,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = kvbench::CreateClassWindow(kTargetClass, TargetProc, kTargetTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                             {50, 50, 650, 450});
     HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 580, 360,
-                                window, nullptr, wc.hInstance, nullptr);
+                                window, nullptr, GetModuleHandleA(nullptr), nullptr);
     SendMessageA(edit, EM_SETLIMITTEXT, 0, 0);
     SetForegroundWindow(window);
     SetFocus(edit);

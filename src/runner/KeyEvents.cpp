@@ -272,7 +272,7 @@ private:
     // A few keys go out faster with the watch as it is: the burst begins
     // once a text has proved long.
     void CountKeyForBurst() {
-        if (++keysSent_ == kKeysBeforeBurst && !burst_) burst_ = std::make_unique<OwnKeysBurst>(context_, true);
+        if (++keysSent_ == kKeysBeforeBurst) burst_ = std::make_unique<OwnKeysBurst>(context_, true);
     }
 
     void ReleaseModifier(std::uint8_t virtualKey) { PostKeyEvent(virtualKey, ScanCodeOf(virtualKey), kKeyEventKeyUp); }
